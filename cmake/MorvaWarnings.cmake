@@ -20,6 +20,7 @@ function(morva_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "MORVA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;MORVA_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 endfunction()

@@ -1,6 +1,6 @@
 #include "platform/base/FileSystem.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

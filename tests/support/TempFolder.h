@@ -16,7 +16,7 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morva-base-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "morva-test-XXXXXX").string();
         if (mkdtemp(pattern.data()))
             m_path = pattern;
     }

@@ -120,7 +120,8 @@ TEST(PropertyList, BackColorDefaults)
 TEST(PropertyList, OleDropModeOffersAutomaticOnlyWhereItIsSupported)
 {
     for (int32_t typeCode : {101, 102, 103, 105, 115}) {
-        const CControlPropertyItem* dropMode = MakeIntrinsic(typeCode)->FindProperty("OLEDropMode");
+        const auto item = MakeIntrinsic(typeCode);
+        const CControlPropertyItem* dropMode = item->FindProperty("OLEDropMode");
         ASSERT_NE(dropMode, nullptr);
         const bool three = typeCode == 101 || typeCode == 103 || typeCode == 115;
         ASSERT_EQ(dropMode->m_items.size(), three ? 3u : 2u) << typeCode;

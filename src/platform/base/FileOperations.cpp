@@ -75,7 +75,12 @@ bool followLinks(std::string& path, struct stat& st, bool& present)
 
 std::string FileSystem::fileErrorMessage(std::string_view path, int errorNumber)
 {
-    return filePrefix(path) + std::strerror(errorNumber);
+    return filePrefix(path) + systemErrorDescription(errorNumber);
+}
+
+std::string FileSystem::systemErrorDescription(int errorNumber)
+{
+    return std::strerror(errorNumber);
 }
 
 Result<std::string> FileSystem::hostPathOfFile(std::string_view path) const

@@ -86,6 +86,8 @@ public:
 
     // "File '<path>' could not be opened / read / written\n" + description of `errorNumber`.
     static std::string fileErrorMessage(std::string_view path, int errorNumber);
+    // The system's description of an error number.
+    static std::string systemErrorDescription(int errorNumber);
 
     // For tests: makes the given step of every later safe write fail with `errorNumber`, as if
     // the system had refused it; WriteStep::None ends this. At WriteStep::Write half the bytes

@@ -1,0 +1,31 @@
+// Arbitrary text through the C++ scanner: every search and bracket match stays inside the text
+// and pairs consistently.
+
+#include "sourcemodel/CppScanner.h"
+
+#include <cstdlib>
+#include <string_view>
+
+using morva::CppScanner;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const CppScanner scanner(text);
+    for (std::string_view word : {"class", "::", "{", "BEGIN_MESSAGE_MAP"}) {
+        for (size_t found = scanner.findToken(word, 0); found != CppScanner::npos; found = scanner.findToken(word, found + 1)) {
+            if (found + word.size() > size)
+                std::abort();
+            if (word == "{") {
+                const size_t close = scanner.matchingClose(found);
+                if (close != CppScanner::npos && (close >= size || scanner.matchingOpen(close) != found))
+                    std::abort();
+            }
+        }
+    }
+    (void)scanner.findWord("class", 0);
+    (void)scanner.findTokenBackward(";", size);
+    (void)scanner.identifierBefore(size);
+    (void)scanner.identifierAfter(0);
+    return 0;
+}

@@ -1,5 +1,6 @@
 #include "cli/CatalogueCommands.h"
 #include "cli/CliCommand.h"
+#include "cli/NewProjectCommand.h"
 
 namespace morva::cli {
 
@@ -25,6 +26,23 @@ const std::vector<CliCommand>& CommandTable()
          "\n"
          "TYPE is as for 'morva catalogue'.\n",
          RunPropString},
+        {"new-project", "create a new project with its start-up form",
+         "usage: morva new-project --location DIR --name NAME [--class CLASS] [--header FILE.h]\n"
+         "                         [--impl FILE.cpp] [--mdi] [--ide-version 6.0|5.0]\n"
+         "\n"
+         "Fills the New Project dialog as a person would and presses OK: the location DIR, then\n"
+         "the project name NAME (the project folder becomes DIR/NAME), then the class of the\n"
+         "start-up form (CForm1 by default; its file names follow it unless --header or --impl\n"
+         "name them), and the MDI Form check box. Writes the workspace, the project file, the\n"
+         "application class, the start-up form, the resource script, resource.h, stdafx.h,\n"
+         "stdafx.cpp and res/NAME.rc2, and prints the files written.\n"
+         "\n"
+         "--ide-version chooses the IDE the project is for (6.0 by default): the project file's\n"
+         "format version and the TFX libraries it links follow it.\n"
+         "\n"
+         "The dialog's messages go to standard error. The exit status is non-zero when the project\n"
+         "was not generated, e.g. because DIR/NAME already exists.\n",
+         RunNewProject},
     };
     return commands;
 }

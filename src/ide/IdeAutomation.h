@@ -24,6 +24,7 @@ public:
     IdeAutomation(platform::IdeApplication* application, platform::FileSystem& files);
 
     platform::IdeApplication* GetApplication() const { return m_pApplication; }
+    void SetApplication(platform::IdeApplication* application) { m_pApplication = application; }
 
     // --- Registration ------------------------------------------------------------------------
     void SetAddInInfo(platform::IdeCommandTarget* commands, int smallBitmapId, int largeBitmapId, long cookie);

@@ -21,8 +21,11 @@ function(morva_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  # Where the built programs and the sources are, for tests that run a program or read a
+  # fixture (the environment carries one variable only: a list would be split on its way).
+  target_compile_definitions(${name} PRIVATE MORVA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "MORVA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;MORVA_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT "MORVA_BIN_DIR=${CMAKE_BINARY_DIR}/bin")
 endfunction()
 
 # Adds a libFuzzer target.

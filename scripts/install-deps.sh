@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev libpng-dev
   fonts-dejavu-core fonts-liberation fonts-wine
+  mingw-w64-tools libwine
 )
 
 missing=()

@@ -6,12 +6,19 @@
 #include "model/DdeLinkRecord.h"
 #include "model/PropertyStringContext.h"
 #include "platform/base/Geometry.h"
+#include "platform/base/Result.h"
+#include "platform/gfx/LogFont.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace platform {
+class Font;
+class FontLibrary;
+} // namespace platform
 
 namespace morva {
 
@@ -74,6 +81,12 @@ public:
     bool IsFormItem() const { return m_bIsFormItem; }
     // The form class whose list holds this item, or null.
     CFormModel* GetFormClass() const { return m_pFormClass; }
+
+    // --- Font --------------------------------------------------------------------------------
+    // The item's font as its Font, FontSize, FontBold, FontItalic, FontUnderline and
+    // FontStrikethru properties describe it; the size is the cell height in pixels.
+    platform::LogFont BuildLogFont() const;
+    platform::Result<std::shared_ptr<const platform::Font>> CreateFont(platform::FontLibrary& fonts) const;
 
     // --- Tab order ----------------------------------------------------------------------
     void AssignTabIndexFromOrder();

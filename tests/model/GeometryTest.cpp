@@ -166,3 +166,38 @@ TEST(Geometry, GraphicalAndContainerQueries)
 
 } // namespace
 } // namespace morva
+
+namespace morva {
+namespace {
+
+TEST(Font, LogicalFontFromTheFontProperties)
+{
+    CControlItem item(kKindIntrinsic, kTypeLabel);
+    item.BuildPropertyList();
+    platform::LogFont font = item.BuildLogFont();
+    EXPECT_EQ(font.faceName, "MS Sans Serif");
+    EXPECT_EQ(font.height, 14);
+    EXPECT_EQ(font.weight, 400);
+    EXPECT_FALSE(font.italic || font.underline || font.strikeOut);
+    EXPECT_EQ(font.width, 0);
+    EXPECT_EQ(font.charSet, 0);
+
+    item.SetPropertyValue("Font", "Arial");
+    item.SetPropertyValue("FontSize", "20");
+    for (const char* style : {"FontBold", "FontItalic", "FontUnderline", "FontStrikethru"})
+        item.SetPropertyValue(style, "1");
+    font = item.BuildLogFont();
+    EXPECT_EQ(font.faceName, "Arial");
+    EXPECT_EQ(font.height, 20);
+    EXPECT_EQ(font.weight, 700);
+    EXPECT_TRUE(font.italic && font.underline && font.strikeOut);
+
+    // A line has no font properties: the description is empty, not garbage.
+    CControlItem line(kKindIntrinsic, kTypeLine);
+    line.BuildPropertyList();
+    EXPECT_EQ(line.BuildLogFont().faceName, "");
+    EXPECT_EQ(line.BuildLogFont().height, 0);
+}
+
+} // namespace
+} // namespace morva

@@ -127,6 +127,7 @@ TEST(DibDecoder, RejectsDamagedHeadersAndData)
         {"most negative height", with(8, 0x80000000)},
         {"huge", with(4, 30000)},
         {"too many pixels", [&] { Bytes b = with(4, 30000); comtest::put32(b, 8, 30000); return b; }()},
+        {"two planes", with(12, 2, false)},
         {"7 bits", with(14, 7, false)},
         {"unknown compression", with(16, 9)},
         {"jpeg compression", with(16, 4)},

@@ -28,8 +28,16 @@ void StudioDocument::replaceText(size_t offset, size_t length, const std::string
     offset = std::min(offset, m_text.size());
     length = std::min(length, m_text.size() - offset);
     m_text.replace(offset, length, text);
+    m_lines.reset();
     m_saved = false;
     m_selection.clampTo(m_text.size());
+}
+
+const TextLines& StudioDocument::lines() const
+{
+    if (!m_lines)
+        m_lines.emplace(m_text);
+    return *m_lines;
 }
 
 bool StudioDocument::save(const std::string& fileName)

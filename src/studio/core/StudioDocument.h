@@ -2,7 +2,9 @@
 
 #include "platform/ideapi/IdeDocument.h"
 #include "studio/core/StudioSelection.h"
+#include "studio/core/TextLines.h"
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -42,6 +44,8 @@ public:
     bool close(bool saveChanges) override;
 
     StudioSelection& studioSelection() { return m_selection; }
+    // The line index of the current text, built when first asked after a change.
+    const TextLines& lines() const;
     // Replaces `length` characters at `offset`; the edit a person makes in the editor.
     void replaceText(size_t offset, size_t length, const std::string& text);
     void markClosed() { m_open = false; }
@@ -56,6 +60,7 @@ private:
     bool m_saved = true;
     bool m_open = true;
     StudioSelection m_selection{*this};
+    mutable std::optional<TextLines> m_lines;
 };
 
 } // namespace studio

@@ -32,22 +32,22 @@ void StudioSelection::clampTo(size_t length)
 
 int StudioSelection::currentLine() const
 {
-    return TextLines(m_document.text()).lineOf(m_caret);
+    return m_document.lines().lineOf(m_caret);
 }
 
 int StudioSelection::currentColumn() const
 {
-    return TextLines(m_document.text()).columnOf(m_caret);
+    return m_document.lines().columnOf(m_caret);
 }
 
 void StudioSelection::moveTo(int line, int column, bool extend)
 {
-    placeCaret(TextLines(m_document.text()).offsetOf(line, column), extend);
+    placeCaret(m_document.lines().offsetOf(line, column), extend);
 }
 
 void StudioSelection::goToLine(int line, bool select)
 {
-    const TextLines lines(m_document.text());
+    const TextLines& lines = m_document.lines();
     placeCaret(lines.lineStart(line), false);
     if (select && line < lines.lineCount())
         placeCaret(lines.lineStart(line + 1), true);

@@ -3,6 +3,7 @@
 #include "platform/base/FileSystem.h"
 #include "platform/base/MessageService.h"
 #include "platform/ideapi/IdeCommandTarget.h"
+#include "studio/core/ProjectFileEdit.h"
 #include "studio/core/StudioProject.h"
 #include "studio/core/StudioWindow.h"
 #include "studio/core/WorkspaceFile.h"
@@ -153,6 +154,46 @@ bool Studio::openWorkspace(const std::string& path)
     }
     m_sinks.raise([](platform::IdeApplicationEvents& sink) { sink.workspaceOpen(); });
     return true;
+}
+
+bool Studio::insertFilesIntoProject(const std::vector<std::string>& paths)
+{
+    const auto project = activeProject();
+    if (!project) {
+        m_messages.show("There is no active project to insert files into.", platform::MessageButtons::Ok,
+                        platform::MessageIcon::Error);
+        return false;
+    }
+    const std::string projectPath = project->fullName();
+    // An open project file is edited as the document it is, so its unsaved edits are kept.
+    const auto open = findDocument(projectPath);
+    std::string text;
+    if (open) {
+        text = open->text();
+    } else {
+        auto read = m_files.readWholeFile(projectPath);
+        if (!read) {
+            m_messages.show(read.message(), platform::MessageButtons::Ok, platform::MessageIcon::Error);
+            return false;
+        }
+        text = std::move(read).value();
+    }
+    std::vector<std::string> values;
+    for (const std::string& path : paths) {
+        const auto absolute = m_files.absolutePath(path);
+        values.push_back(SourceValueFor(FolderOf(projectPath), absolute ? absolute.value() : path));
+    }
+    const std::string edited = AddSourceFiles(text, values);
+    if (edited == text)
+        return true;
+    if (open) {
+        open->replaceText(0, open->text().size(), edited);
+        return open->save({});
+    }
+    const platform::Status written = m_files.writeWholeFile(projectPath, edited);
+    if (!written)
+        m_messages.show(written.message(), platform::MessageButtons::Ok, platform::MessageIcon::Error);
+    return written.isOk();
 }
 
 void Studio::closeWorkspace()

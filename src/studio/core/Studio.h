@@ -71,6 +71,10 @@ public:
     std::shared_ptr<StudioWindow> openToolWindow(const std::string& caption);
 
     bool openWorkspace(const std::string& path);
+    // Adds the files to the active project's file in their groups, the way the "Insert Files
+    // into Project" dialog does when it is confirmed. False, with the reason shown, when there
+    // is no active project or its file cannot be read or written.
+    bool insertFilesIntoProject(const std::vector<std::string>& paths);
     void closeWorkspace();
     const std::string& workspacePath() const { return m_workspacePath; }
 

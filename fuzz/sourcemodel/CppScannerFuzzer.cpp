@@ -17,8 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (found + word.size() > size)
                 std::abort();
             if (word == "{") {
+                // An opener inside an #else branch pairs forward but is skipped backward.
                 const size_t close = scanner.matchingClose(found);
-                if (close != CppScanner::npos && (close >= size || scanner.matchingOpen(close) != found))
+                const size_t back = close == CppScanner::npos ? CppScanner::npos : scanner.matchingOpen(close);
+                if (close != CppScanner::npos && (close >= size || text[close] != '}' || (back != CppScanner::npos && back >= close)))
                     std::abort();
             }
         }

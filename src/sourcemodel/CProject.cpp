@@ -2,6 +2,8 @@
 
 #include "platform/base/FileSystem.h"
 #include "platform/base/MessageService.h"
+#include "sourcemodel/CCppFileItem.h"
+#include "sourcemodel/CClassItem.h"
 
 #include <algorithm>
 #include <array>
@@ -168,6 +170,35 @@ void CProject::RemoveTemporaryFolder()
         (void)m_fileSystem.removeFile(scratch);
     (void)m_fileSystem.setCurrentDirectory(GetProjectFolder());
     (void)m_fileSystem.removeFolder(m_strTemporaryFolder);
+}
+
+CClassItem* CProject::FindClass(std::string_view name) const
+{
+    for (const auto& item : m_classes)
+        if (item->m_strName == name)
+            return item.get();
+    return nullptr;
+}
+
+CClassItem& CProject::AddClass(std::unique_ptr<CClassItem> item)
+{
+    m_classes.push_back(std::move(item));
+    return *m_classes.back();
+}
+
+void CProject::RemoveClass(const CClassItem& item)
+{
+    std::erase_if(m_classes, [&](const auto& held) { return held.get() == &item; });
+}
+
+CCppFileItem& CProject::GetFileItem(const std::string& path)
+{
+    for (const auto& item : m_fileItems)
+        if (item->m_strPath == path)
+            return *item;
+    m_fileItems.push_back(std::make_unique<CCppFileItem>());
+    m_fileItems.back()->m_strPath = path;
+    return *m_fileItems.back();
 }
 
 } // namespace morva

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -9,6 +11,9 @@ class MessageService;
 } // namespace platform
 
 namespace morva {
+
+class CClassItem;
+class CCppFileItem;
 
 // The project open in the IDE, as its project file (.dsp) describes it: the source files in
 // the order they are parsed (headers first) and the paths derived from the project file.
@@ -40,6 +45,15 @@ public:
     const std::string& GetTemporaryFolder() const { return m_strTemporaryFolder; }
     void SetTemporaryFolder(std::string folder) { m_strTemporaryFolder = std::move(folder); }
 
+    // The classes found by the class parser, in the order they were first met.
+    const std::vector<std::unique_ptr<CClassItem>>& GetClasses() const { return m_classes; }
+    // Exact comparison of the name; null when the project has no such class.
+    CClassItem* FindClass(std::string_view name) const;
+    CClassItem& AddClass(std::unique_ptr<CClassItem> item);
+    void RemoveClass(const CClassItem& item);
+    // The parser's record of one file, created on first use.
+    CCppFileItem& GetFileItem(const std::string& path);
+
     // Parse progress: -1 until the file list is read.
     int m_nNextFile = -1;
     int m_nFileCount = -1;
@@ -57,6 +71,8 @@ private:
     std::string m_strProjectPath;
     std::string m_strTemporaryFolder;
     std::vector<std::string> m_files;
+    std::vector<std::unique_ptr<CClassItem>> m_classes;
+    std::vector<std::unique_ptr<CCppFileItem>> m_fileItems;
 };
 
 } // namespace morva

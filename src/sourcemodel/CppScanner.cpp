@@ -30,6 +30,25 @@ char Opener(char close)
     }
 }
 
+// The directive name when a preprocessor line starts at `at` ("#" after blanks at a line start).
+std::string_view DirectiveAt(std::string_view text, size_t at)
+{
+    if (at >= text.size() || text[at] != '#')
+        return {};
+    size_t lineStart = at;
+    while (lineStart > 0 && (text[lineStart - 1] == ' ' || text[lineStart - 1] == '\t'))
+        --lineStart;
+    if (lineStart > 0 && text[lineStart - 1] != '\n' && text[lineStart - 1] != '\r')
+        return {};
+    size_t start = at + 1;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    size_t end = start;
+    while (end < text.size() && CppScanner::isIdentifierChar(text[end]))
+        ++end;
+    return text.substr(start, end - start);
+}
+
 } // namespace
 
 std::string_view TrimSpaces(std::string_view text)
@@ -50,7 +69,8 @@ size_t CppScanner::skipNonCode(size_t from) const
 {
     const size_t size = m_text.size();
     if (from + 1 < size && m_text[from] == '/' && m_text[from + 1] == '/') {
-        const size_t end = m_text.find('\n', from);
+        // A line comment ends at the line break, also in files with bare CR line ends.
+        const size_t end = m_text.find_first_of("\r\n", from);
         return end == npos ? size : end;
     }
     if (from + 1 < size && m_text[from] == '/' && m_text[from + 1] == '*') {
@@ -62,7 +82,7 @@ size_t CppScanner::skipNonCode(size_t from) const
         // code we read (digit separators are rare); literals end at their quote or line end.
         const char quote = m_text[from];
         size_t i = from + 1;
-        while (i < size && m_text[i] != quote && m_text[i] != '\n') {
+        while (i < size && m_text[i] != quote && m_text[i] != '\n' && m_text[i] != '\r') {
             if (m_text[i] == '\\' && i + 1 < size)
                 ++i;
             ++i;
@@ -77,13 +97,18 @@ size_t CppScanner::findToken(std::string_view token, size_t from) const
     if (token.empty())
         return npos;
     size_t i = from;
+    const char first = token.front();
     while (i < m_text.size()) {
-        const size_t after = skipNonCode(i);
-        if (after != i) {
-            i = after;
-            continue;
+        const char c = m_text[i];
+        // Only these characters can start a comment or literal: test them before the call.
+        if (c == '/' || c == '"' || c == '\'') {
+            const size_t after = skipNonCode(i);
+            if (after != i) {
+                i = after;
+                continue;
+            }
         }
-        if (m_text.compare(i, token.size(), token) == 0)
+        if (c == first && m_text.compare(i, token.size(), token) == 0)
             return i;
         ++i;
     }
@@ -111,6 +136,26 @@ size_t CppScanner::findTokenBackward(std::string_view token, size_t before) cons
     return last;
 }
 
+size_t CppScanner::skipAlternativeBranch(size_t at) const
+{
+    const std::string_view directive = DirectiveAt(m_text, at);
+    if (directive != "else" && directive != "elif")
+        return at;
+    // Brackets are counted in the first branch of a conditional only: code often opens a brace
+    // in each branch and closes it once after #endif.
+    int depth = 0;
+    for (size_t i = at + 1; i < m_text.size(); ++i) {
+        if (m_text[i] != '#')
+            continue;
+        const std::string_view name = DirectiveAt(m_text, i);
+        if (name == "if" || name == "ifdef" || name == "ifndef")
+            ++depth;
+        else if (name == "endif" && depth-- == 0)
+            return i;
+    }
+    return m_text.size();
+}
+
 size_t CppScanner::matchingClose(size_t open) const
 {
     if (open >= m_text.size())
@@ -122,9 +167,18 @@ size_t CppScanner::matchingClose(size_t open) const
     size_t depth = 0;
     size_t i = open;
     while (i < m_text.size()) {
+        const char c = m_text[i];
+        if (c != opener && c != closer && c != '/' && c != '"' && c != '\'' && c != '#') {
+            ++i; // plain code: nothing to skip or count
+            continue;
+        }
         const size_t after = skipNonCode(i);
         if (after != i) {
             i = after;
+            continue;
+        }
+        if (const size_t branchEnd = skipAlternativeBranch(i); branchEnd != i) {
+            i = branchEnd;
             continue;
         }
         if (m_text[i] == opener)
@@ -152,6 +206,10 @@ size_t CppScanner::matchingOpen(size_t close) const
         const size_t after = skipNonCode(i);
         if (after != i) {
             i = after;
+            continue;
+        }
+        if (const size_t branchEnd = skipAlternativeBranch(i); branchEnd != i) {
+            i = branchEnd;
             continue;
         }
         if (m_text[i] == opener)

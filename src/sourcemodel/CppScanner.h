@@ -27,7 +27,8 @@ public:
     size_t findTokenBackward(std::string_view token, size_t before) const;
 
     // The bracket closing the one at `open` ("{", "(", "[" or "<"), counting nesting of the same
-    // pair; npos when the text ends first.
+    // pair; npos when the text ends first. Only the first branch of an #if ... #else/#elif ...
+    // #endif is counted.
     size_t matchingClose(size_t open) const;
     // The bracket opening the one at `close`, searching backwards.
     size_t matchingOpen(size_t close) const;
@@ -48,6 +49,9 @@ public:
 
     // Whether `offset` lies inside a comment or literal (scanning from the start).
     bool isInsideNonCode(size_t offset) const;
+
+    // Past the #else or #elif branches that start at `at`, up to their #endif; `at` otherwise.
+    size_t skipAlternativeBranch(size_t at) const;
 
 private:
     std::string_view m_text;

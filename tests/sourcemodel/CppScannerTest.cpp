@@ -79,5 +79,19 @@ TEST(CppScanner, UnterminatedCommentsAndLiteralsEndAtTheText)
     }
 }
 
+TEST(CppScanner, AlternativeBranchesAreNotCountedAndBareCrEndsALineComment)
+{
+    const std::string text = "void F() {\n#if A\n if (a) {\n#elif B\n if (b) {\n#  else\n if (c) {\n#endif\n }\n}\n";
+    const CppScanner scanner(text);
+    EXPECT_EQ(scanner.matchingClose(text.find('{')), text.rfind('}'));
+    EXPECT_EQ(scanner.matchingOpen(text.rfind('}')), text.find('{'));
+    // A nested conditional inside the skipped branch does not end it early.
+    const std::string nested = "{\n#if A\n{\n#else\n#ifdef B\n{\n#endif\n{\n#endif\n}\n}";
+    EXPECT_EQ(CppScanner(nested).matchingClose(0), nested.size() - 1);
+
+    const std::string cr = "// note\rclass A { };\r";
+    EXPECT_EQ(CppScanner(cr).findWord("class", 0), cr.find("class"));
+}
+
 } // namespace
 } // namespace morva

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "cli/CliCommand.h"
 
 #include <gtest/gtest.h>
@@ -7,20 +8,6 @@
 
 namespace morva::cli {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Morva(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    CliStreams io{out, err};
-    const int status = RunMorva(std::move(args), io);
-    return {status, out.str(), err.str()};
-}
 
 TEST(Cli, PropStringOfNewForms)
 {

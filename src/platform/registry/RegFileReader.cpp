@@ -158,38 +158,10 @@ private:
             edit.value = RegistryValue::fromString(text);
         } else if (Helpers::trim(rest) == "-") {
             edit.kind = RegistryEdit::Kind::DeleteValue;
-        } else if (Helpers::consumePrefix(rest, "dword:")) {
-            auto number = Helpers::parseHex(Helpers::trim(rest), 8);
-            if (!number)
-                return Helpers::describe("'", Helpers::trim(rest),
-                                         "' is not a 32-bit number in hex (1 to 8 digits)");
-            edit.value = RegistryValue::fromDword(*number);
-        } else if (auto problem = readHexValue(rest, edit)) {
+        } else if (auto problem = m_lines.readNumericValue(rest, "\"...\", dword:, hex:, hex(n): or -", edit.value)) {
             return problem;
         }
         m_edits.push_back(std::move(edit));
-        return std::nullopt;
-    }
-
-    // "hex:..." (binary) or "hex(N):..." (type N in hex), possibly over several lines.
-    std::optional<std::string> readHexValue(std::string_view rest, RegistryEdit& edit)
-    {
-        uint32_t type = RegistryValue::Binary;
-        if (Helpers::consumePrefix(rest, "hex(")) {
-            size_t close = rest.find("):");
-            auto number = close == std::string_view::npos ? std::nullopt : Helpers::parseHex(rest.substr(0, close), 8);
-            if (!number)
-                return std::string("hex( is not followed by a value type in hex and \"):\"");
-            type = *number;
-            rest.remove_prefix(close + 2);
-        } else if (!Helpers::consumePrefix(rest, "hex:")) {
-            return Helpers::describe("unknown value data '", rest,
-                                     "' (expected \"...\", dword:, hex:, hex(n): or -)");
-        }
-        std::string bytes;
-        if (auto problem = m_lines.readHexBytes(rest, bytes))
-            return problem;
-        edit.value = RegistryValue(type, std::move(bytes));
         return std::nullopt;
     }
 

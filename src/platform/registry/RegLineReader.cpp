@@ -53,4 +53,33 @@ std::optional<std::string> RegLineReader::readHexBytes(std::string_view first, s
     }
 }
 
+std::optional<std::string> RegLineReader::readNumericValue(std::string_view rest, std::string_view expectedForms,
+                                                       RegistryValue& value)
+{
+    using Helpers = RegTextHelpers;
+    if (Helpers::consumePrefix(rest, "dword:")) {
+        auto number = Helpers::parseHex(Helpers::trim(rest), 8);
+        if (!number)
+            return Helpers::describe("'", Helpers::trim(rest), "' is not a 32-bit number in hex (1 to 8 digits)");
+        value = RegistryValue::fromDword(*number);
+        return std::nullopt;
+    }
+    uint32_t type = RegistryValue::Binary;
+    if (Helpers::consumePrefix(rest, "hex(")) {
+        size_t close = rest.find("):");
+        auto number = close == std::string_view::npos ? std::nullopt : Helpers::parseHex(rest.substr(0, close), 8);
+        if (!number)
+            return std::string("hex( is not followed by a value type in hex and \"):\"");
+        type = *number;
+        rest.remove_prefix(close + 2);
+    } else if (!Helpers::consumePrefix(rest, "hex:")) {
+        return Helpers::describe("unknown value data '", rest, "' (expected " + std::string(expectedForms) + ")");
+    }
+    std::string bytes;
+    if (auto problem = readHexBytes(rest, bytes))
+        return problem;
+    value = RegistryValue(type, std::move(bytes));
+    return std::nullopt;
+}
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/registry/RegistryValue.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,6 +24,11 @@ public:
     // reading continuation lines as long as a line ends with a backslash. On failure the
     // problem is returned and lineNumber() names the offending line.
     std::optional<std::string> readHexBytes(std::string_view first, std::string& bytes);
+    // The data of a value written "dword:xxxxxxxx", "hex:xx,..." or "hex(n):xx,..." (type n in
+    // hex), the hex lists possibly continued. `expectedForms` completes the message for data in
+    // none of these forms ("\"...\", dword:, hex:, hex(n): or -").
+    std::optional<std::string> readNumericValue(std::string_view rest, std::string_view expectedForms,
+                                                RegistryValue& value);
 
 private:
     std::string_view m_text;

@@ -14,6 +14,11 @@ namespace {
 
 using Helpers = RegTextHelpers;
 
+bool IsStringType(uint32_t type)
+{
+    return type == RegistryValue::String || type == RegistryValue::ExpandString || type == RegistryValue::MultiString;
+}
+
 // Collects Unicode text as UTF-8, pairing UTF-16 surrogates; a lone surrogate becomes U+FFFD.
 class Utf8Builder {
 public:
@@ -239,39 +244,13 @@ private:
             std::string data = toAnsi(text);
             data.push_back('\0');
             edit.value = RegistryValue(type, std::move(data));
-        } else if (Helpers::consumePrefix(rest, "dword:")) {
-            auto number = Helpers::parseHex(Helpers::trim(rest), 8);
-            if (!number)
-                return Helpers::describe("'", Helpers::trim(rest),
-                                         "' is not a 32-bit number in hex (1 to 8 digits)");
-            edit.value = RegistryValue::fromDword(*number);
-        } else if (auto problem = readHexValue(rest, edit)) {
+        } else if (auto problem = m_lines.readNumericValue(rest, "\"...\", str(n):, dword:, hex: or hex(n):", edit.value)) {
             return problem;
+        } else if (IsStringType(edit.value.type())) {
+            // Wine stores string data as UTF-16; the registry keeps ANSI text.
+            edit.value = RegistryValue(edit.value.type(), fromUtf16(edit.value.data()));
         }
         m_edits.push_back(std::move(edit));
-        return std::nullopt;
-    }
-
-    std::optional<std::string> readHexValue(std::string_view rest, RegistryEdit& edit)
-    {
-        uint32_t type = RegistryValue::Binary;
-        if (Helpers::consumePrefix(rest, "hex(")) {
-            size_t close = rest.find("):");
-            auto number = close == std::string_view::npos ? std::nullopt : Helpers::parseHex(rest.substr(0, close), 8);
-            if (!number)
-                return std::string("hex( is not followed by a value type in hex and \"):\"");
-            type = *number;
-            rest.remove_prefix(close + 2);
-        } else if (!Helpers::consumePrefix(rest, "hex:")) {
-            return Helpers::describe("unknown value data '", rest,
-                                     "' (expected \"...\", str(n):, dword:, hex: or hex(n):)");
-        }
-        std::string bytes;
-        if (auto problem = m_lines.readHexBytes(rest, bytes))
-            return problem;
-        if (type == RegistryValue::String || type == RegistryValue::ExpandString || type == RegistryValue::MultiString)
-            bytes = fromUtf16(bytes); // Wine stores these as UTF-16; we keep ANSI
-        edit.value = RegistryValue(type, std::move(bytes));
         return std::nullopt;
     }
 

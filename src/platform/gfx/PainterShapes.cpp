@@ -13,6 +13,17 @@ namespace platform {
 
 namespace {
 
+// An inside-frame pen wider than one pixel keeps its whole width inside the figure's box.
+void InsetForInsideFrame(const Pen& pen, int32_t w, int64_t& L, int64_t& T, int64_t& R, int64_t& B)
+{
+    if (pen.style == PenStyle::InsideFrame && w > 1 && R - L > w && B - T > w) {
+        L += (w - 1) / 2;
+        T += (w - 1) / 2;
+        R -= w / 2;
+        B -= w / 2;
+    }
+}
+
 // Ellipses and rounded rectangles larger than this on a side are not drawn: their outline
 // would take memory in proportion to their size however little of them is visible.
 constexpr int64_t maxFigureSize = int64_t(1) << 16;
@@ -344,12 +355,7 @@ void Painter::ellipse(const Rect& r)
     int64_t L = tl.x, T = tl.y, R = br.x, B = br.y;
     const Pen& pen = m_state.pen;
     const int32_t w = pen.effectiveWidth();
-    if (pen.style == PenStyle::InsideFrame && w > 1 && R - L > w && B - T > w) {
-        L += (w - 1) / 2;
-        T += (w - 1) / 2;
-        R -= w / 2;
-        B -= w / 2;
-    }
+    InsetForInsideFrame(pen, w, L, T, R, B);
     if (R - L > maxFigureSize || B - T > maxFigureSize)
         return;
     const Rect reach = m_state.clip.inflatedBy(w + 1, w + 1);
@@ -369,12 +375,7 @@ void Painter::roundRect(const Rect& r, Size corner)
     int64_t L = tl.x, T = tl.y, R = br.x, B = br.y;
     const Pen& pen = m_state.pen;
     const int32_t w = pen.effectiveWidth();
-    if (pen.style == PenStyle::InsideFrame && w > 1 && R - L > w && B - T > w) {
-        L += (w - 1) / 2;
-        T += (w - 1) / 2;
-        R -= w / 2;
-        B -= w / 2;
-    }
+    InsetForInsideFrame(pen, w, L, T, R, B);
     const int64_t cw = std::min<int64_t>(std::abs(int64_t(corner.cx)), R - L);
     const int64_t ch = std::min<int64_t>(std::abs(int64_t(corner.cy)), B - T);
     if (cw < 2 || ch < 2) {

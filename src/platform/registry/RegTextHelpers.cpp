@@ -1,5 +1,7 @@
 #include "platform/registry/RegTextHelpers.h"
 
+#include <algorithm>
+
 #include "platform/registry/RegistryPath.h"
 
 namespace platform {
@@ -72,6 +74,11 @@ std::string RegTextHelpers::describe(std::string_view before, std::string_view t
     message += excerpt(text);
     message += after;
     return message;
+}
+
+std::string RegTextHelpers::lineProblem(std::string_view fileName, size_t lineNumber, std::string_view what)
+{
+    return std::string(fileName) + ", line " + std::to_string(std::max<size_t>(lineNumber, 1)) + ": " + std::string(what);
 }
 
 } // namespace platform

@@ -22,6 +22,8 @@ public:
     static std::string excerpt(std::string_view text);
     // `before` + excerpt(text) + `after`, for messages about a piece of the file.
     static std::string describe(std::string_view before, std::string_view text, std::string_view after);
+    // "<file>, line <n>: <what>", the message of a file that cannot be read.
+    static std::string lineProblem(std::string_view fileName, size_t lineNumber, std::string_view what);
 };
 
 } // namespace platform

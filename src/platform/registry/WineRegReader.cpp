@@ -172,9 +172,7 @@ public:
 private:
     Result<std::vector<RegistryEdit>> fail(std::string_view what) const
     {
-        return Result<std::vector<RegistryEdit>>::failure(
-            std::string(m_fileName) + ", line " + std::to_string(std::max<size_t>(m_lines.lineNumber(), 1)) +
-            ": " + std::string(what));
+        return Result<std::vector<RegistryEdit>>::failure(Helpers::lineProblem(m_fileName, m_lines.lineNumber(), what));
     }
 
     std::string toAnsi(Utf8Builder& text) const { return m_codePage.fromUtf8(text.take()); }

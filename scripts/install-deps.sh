@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libfreetype-dev libfontconfig-dev libpng-dev
   fonts-dejavu-core fonts-liberation fonts-wine
-  mingw-w64-tools libwine
+  mingw-w64-tools libwine universal-ctags
 )
 
 missing=()

@@ -1,9 +1,9 @@
 #include "cli/NewProjectCommand.h"
 
+#include "cli/StreamMessagePresenter.h"
 #include "codegen/CNewProjectDlg.h"
 #include "codegen/QueuedFolderPicker.h"
 #include "platform/base/FileSystem.h"
-#include "platform/base/MessagePresenter.h"
 #include "platform/base/MessageService.h"
 
 #include <optional>
@@ -12,22 +12,6 @@
 namespace morva::cli {
 
 namespace {
-
-// Message boxes of the dialog appear on standard error with their exact text.
-class StreamMessagePresenter : public platform::MessagePresenter {
-public:
-    explicit StreamMessagePresenter(std::ostream& err) : m_err(err) {}
-    platform::MessageAnswer present(const platform::MessageBox& box) override
-    {
-        m_err << box.text << "\n";
-        return platform::defaultAnswer(box.buttons);
-    }
-    void setBusyCursor(bool) override {}
-    void beep() override {}
-
-private:
-    std::ostream& m_err;
-};
 
 struct NewProjectArgs {
     std::string location;

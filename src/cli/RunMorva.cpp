@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace morva::cli {
@@ -16,7 +17,8 @@ void PrintOverview(std::ostream& out)
            "Commands:\n";
     for (const CliCommand& command : CommandTable()) {
         std::string name = command.name;
-        name.resize(14, ' ');
+        // A name as long as the column still keeps a blank before its summary.
+        name.resize(std::max<size_t>(14, name.size() + 1), ' ');
         out << "  " << name << command.summary << "\n";
     }
     out << "\nRun 'morva COMMAND --help' for the arguments of a command.\n";

@@ -5,6 +5,7 @@
 #include "codegen/ResourceText.h"
 #include "platform/base/FileSystem.h"
 #include "platform/base/MessageService.h"
+#include "platform/base/TextEncoding.h"
 #include "sourcemodel/CProject.h"
 
 #include <cerrno>
@@ -26,17 +27,28 @@ std::pair<int, int> LineColumnOf(std::string_view text, size_t offset)
     return {line, static_cast<int>(offset - lineStart) + 1};
 }
 
-// A text saved as UTF-16 is read but never edited: a byte-wise edit would mix encodings.
-bool IsUtf16(std::string_view text)
-{
-    return text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF'));
-}
-
 } // namespace
 
 ResourceScriptEditor::ResourceScriptEditor(const CodegenContext& context, ISourceText& sources, const CProject& project)
     : m_context(context), m_sources(sources), m_project(project)
 {
+}
+
+bool ResourceScriptEditor::KeepsItsEncoding(const std::string& path) const
+{
+    const auto bytes = m_context.fs.readWholeFile(path);
+    return !bytes || platform::decodeText(*bytes, m_context.fs.codePage()).lossless;
+}
+
+bool ResourceScriptEditor::CheckEncodings(std::initializer_list<std::string> paths) const
+{
+    for (const std::string& path : paths) {
+        if (!KeepsItsEncoding(path)) {
+            m_context.messages.show(std::string(kNotEditableMessage));
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string ResourceScriptEditor::ResourceHeaderPath() const
@@ -57,7 +69,7 @@ std::string ResourceScriptEditor::LoadTextFile(const std::string& path) const
         m_sources.SaveSource(path);
     if (!m_context.fs.exists(path))
         return {};
-    auto read = m_context.fs.readWholeFile(path);
+    auto read = m_context.fs.readTextFile(path);
     if (!read) {
         const int error = read.code() != 0 ? read.code() : EIO;
         m_context.messages.show(platform::FileSystem::systemErrorDescription(error) + "\nError in  reading file..\n");
@@ -128,10 +140,8 @@ std::optional<AddedPicture> ResourceScriptEditor::AddPictureResource(const std::
         return std::nullopt;
     std::string header = LoadTextFile(headerPath);
     std::string script = LoadTextFile(scriptPath);
-    if (IsUtf16(header) || IsUtf16(script)) {
-        m_context.messages.show("The resource files are saved as Unicode text and cannot be edited here.\n");
+    if (!CheckEncodings({headerPath, scriptPath}))
         return std::nullopt;
-    }
 
     // Every new text is built before anything is written, so a failure changes nothing.
     const std::optional<size_t> scriptSite = PictureSite(script, type);
@@ -176,10 +186,8 @@ bool ResourceScriptEditor::ReplacePictureResource(const std::string& picturePath
         return false;
     const std::string header = LoadTextFile(ResourceHeaderPath());
     std::string script = LoadTextFile(scriptPath);
-    if (IsUtf16(script)) {
-        m_context.messages.show("The resource files are saved as Unicode text and cannot be edited here.\n");
+    if (!CheckEncodings({scriptPath}))
         return false;
-    }
     for (const std::string& symbol : SymbolsWithValue(header, number)) {
         const auto range = FindPictureFileName(script, symbol);
         if (!range)

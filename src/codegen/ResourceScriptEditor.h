@@ -4,8 +4,10 @@
 #include "model/IImageReferenceResolver.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace morva {
 
@@ -32,6 +34,13 @@ public:
     // The file's text; an open document is saved first. A missing file reads as empty; a read
     // error shows the system's description and reads as empty.
     std::string LoadTextFile(const std::string& path) const;
+    // A file saved as UTF-8 or UTF-16 is edited as ANSI text and written back in its own
+    // encoding; one holding characters the code page lacks would lose them and is not edited.
+    static constexpr std::string_view kNotEditableMessage =
+        "The resource files are saved as Unicode text with characters that cannot be edited here.\n";
+    bool KeepsItsEncoding(const std::string& path) const;
+    // Shows the message and answers false when one of the files cannot keep its encoding.
+    bool CheckEncodings(std::initializer_list<std::string> paths) const;
     // Replaces the whole file with the text (a safe write: the old text stays on failure).
     bool SaveTextFile(const std::string& path, const std::string& text);
 

@@ -220,8 +220,15 @@ std::vector<std::string> SymbolsWithValue(std::string_view header, std::string_v
     if (value.empty())
         return symbols;
     const CppScanner scanner(header);
+    // The last "#define" before each occurrence, found by one forward walk kept in step with the
+    // occurrences: a backward search from each would rescan the header from its start.
+    size_t define = npos;
+    size_t nextDefine = scanner.findToken("#define", 0);
     for (size_t at = scanner.findWord(value, 0); at != npos; at = scanner.findWord(value, at + value.size())) {
-        const size_t define = scanner.findTokenBackward("#define", at);
+        while (nextDefine != npos && nextDefine < at) {
+            define = nextDefine;
+            nextDefine = scanner.findToken("#define", nextDefine + 1);
+        }
         if (define == npos)
             continue;
         const std::string_view name = WordAfter(header, define + 7);

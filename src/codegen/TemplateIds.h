@@ -37,6 +37,7 @@ constexpr int kWorkspace = 61520;
 // Messages.
 constexpr int kMsgWorkspaceExists = 61562;
 constexpr int kMsgProjectNotGenerated = 61593;
+constexpr int kMsgFormNotGenerated = 61594;
 
 // Property value strings of a new start-up form, with their enclosing double quotes.
 constexpr int kFormPropValues = 61615;

@@ -3,6 +3,7 @@
 #include "ide/IdeAutomation.h"
 #include "platform/base/FileSystem.h"
 #include "platform/base/MessageService.h"
+#include "platform/base/TextEncoding.h"
 #include "platform/ideapi/IdeDocument.h"
 
 #include <algorithm>
@@ -48,8 +49,21 @@ bool SourceTextService::ReadText(const std::string& path, std::string& text)
         m_messages.show(read.message(), platform::MessageButtons::Ok, platform::MessageIcon::Error);
         return false;
     }
-    text = std::move(read).value();
+    // Offsets are positions in the ANSI text the parser read; the edit is made there and the
+    // file is written back in its own encoding.
+    platform::DecodedText decoded = platform::decodeText(*read, m_files.codePage());
+    if (!decoded.lossless) {
+        ShowNotEditable(path);
+        return false;
+    }
+    text = std::move(decoded.text);
     return true;
+}
+
+void SourceTextService::ShowNotEditable(const std::string& path)
+{
+    m_messages.show("The file " + path + " is saved as Unicode text with characters that cannot be edited here.",
+                    platform::MessageButtons::Ok, platform::MessageIcon::Error);
 }
 
 bool SourceTextService::InsertTextInFile(const std::string& path, int64_t offset, const std::string& text)
@@ -87,7 +101,19 @@ bool SourceTextService::DeleteRangeInFile(const std::string& path, int64_t first
 
 bool SourceTextService::WriteWholeFile(const std::string& path, const std::string& text)
 {
-    const platform::Status written = m_files.writeWholeFile(path, text);
+    // A file saved as UTF-8 or UTF-16 keeps its encoding; one whose characters the code page
+    // cannot hold is not replaced by a text that lost them.
+    platform::TextEncoding encoding = platform::TextEncoding::Ansi;
+    if (m_files.exists(path)) {
+        if (const auto old = m_files.readWholeFile(path)) {
+            encoding = platform::detectEncoding(*old);
+            if (encoding != platform::TextEncoding::Ansi && !platform::decodeText(*old, m_files.codePage()).lossless) {
+                ShowNotEditable(path);
+                return false;
+            }
+        }
+    }
+    const platform::Status written = m_files.writeWholeFile(path, platform::encodeText(text, encoding, m_files.codePage()));
     if (!written)
         m_messages.show(written.message(), platform::MessageButtons::Ok, platform::MessageIcon::Error);
     return written.isOk();

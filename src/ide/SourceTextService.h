@@ -47,6 +47,7 @@ public:
 
 private:
     bool ReadText(const std::string& path, std::string& text);
+    void ShowNotEditable(const std::string& path);
 
     IdeAutomation& m_ide;
     platform::FileSystem& m_files;

@@ -1,5 +1,6 @@
 #include "model/CFormModel.h"
 
+#include "catalogue/ControlTypes.h"
 #include "model/CControlItem.h"
 #include "model/IItemChangeListener.h"
 
@@ -76,6 +77,14 @@ void CFormModel::ReportItemChanged(CControlItem& item)
 {
     if (m_pChangeListener)
         m_pChangeListener->OnItemChanged(item);
+}
+
+void CFormModel::MoveGraphicalControlsFirst()
+{
+    std::stable_partition(m_items.begin(), m_items.end(), [](const auto& item) {
+        const int32_t type = item->m_nTypeCode;
+        return item->m_nKind == kKindIntrinsic && (type == kTypeShape || type == kTypeLine || type == kTypeImage);
+    });
 }
 
 } // namespace morva

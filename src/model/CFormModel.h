@@ -39,6 +39,9 @@ public:
     size_t GetCount() const { return m_items.size(); }
     // Position in the list, or -1.
     int IndexOf(const CControlItem& item) const;
+    // Moves the Line, Shape and Image controls to the front of the list, keeping the relative
+    // order within both groups: graphical controls are drawn under the windowed ones.
+    void MoveGraphicalControlsFirst();
     // The item that stands for the form itself, or null.
     CControlItem* GetFormItem() const;
     // The first item with this member name (exact comparison), or null.

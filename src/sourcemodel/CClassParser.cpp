@@ -147,7 +147,7 @@ CClassParser::CClassParser(CProject& project, platform::FileSystem& files, platf
 
 bool CClassParser::ParseFile(const std::string& path)
 {
-    const auto text = m_fileSystem.readWholeFile(path);
+    const auto text = m_fileSystem.readTextFile(path);
     if (!text) {
         const std::string description = text.code() ? platform::FileSystem::systemErrorDescription(text.code())
                                                     : text.message().substr(text.message().find('\n') + 1);
@@ -172,7 +172,7 @@ void CClassParser::ParseText(const std::string& path, std::string_view text)
 
 bool CClassParser::ReparseFile(const std::string& path)
 {
-    const auto text = m_fileSystem.readWholeFile(path);
+    const auto text = m_fileSystem.readTextFile(path);
     if (!text) {
         // An unreadable file no longer declares anything.
         ForgetFile(path);
@@ -747,7 +747,7 @@ bool CClassParser::BodyContainsCall(const CFunctionItem& function, std::string_v
 
 bool CClassParser::BodyContainsCall(const CFunctionItem& function, std::string_view callee) const
 {
-    const auto text = m_fileSystem.readWholeFile(function.m_strFile);
+    const auto text = m_fileSystem.readTextFile(function.m_strFile);
     return text && BodyContainsCall(function, text.value(), callee);
 }
 

@@ -77,13 +77,14 @@ bool CProject::OpenProjectFile(const std::string& path)
     if (!m_fileSystem.exists(path) || m_fileSystem.isDirectory(path))
         return false;
     m_strProjectPath = path;
+    m_bActive = true;
     ReadProjectFile();
     return true;
 }
 
 bool CProject::ReadProjectFile()
 {
-    const auto text = m_fileSystem.readWholeFile(m_strProjectPath);
+    const auto text = m_fileSystem.readTextFile(m_strProjectPath);
     if (!text) {
         const std::string description = text.code() ? platform::FileSystem::systemErrorDescription(text.code())
                                                     : text.message().substr(text.message().find('\n') + 1);
@@ -96,7 +97,12 @@ bool CProject::ReadProjectFile()
         found += kSource.size();
         // The value ends at the line break; a file with bare LF line ends is read the same way.
         const size_t end = content.find_first_of("\r\n", found);
-        const std::string value = content.substr(found, end == std::string::npos ? std::string::npos : end - found);
+        std::string value = content.substr(found, end == std::string::npos ? std::string::npos : end - found);
+        // The IDE quotes a path that holds blanks; the quotes are not part of the name.
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
+            value.pop_back();
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
         if (value.size() < 2 || !IsAcceptedKind(value))
             continue;
         const std::string path = ResolveSourcePath(value);
@@ -170,6 +176,14 @@ void CProject::RemoveTemporaryFolder()
         (void)m_fileSystem.removeFile(scratch);
     (void)m_fileSystem.setCurrentDirectory(GetProjectFolder());
     (void)m_fileSystem.removeFolder(m_strTemporaryFolder);
+}
+
+const CMenuResource* CProject::FindMenu(std::string_view symbol) const
+{
+    for (const CMenuResource& menu : m_menus)
+        if (menu.m_strSymbol == symbol)
+            return &menu;
+    return nullptr;
 }
 
 CClassItem* CProject::FindClass(std::string_view name) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sourcemodel/CMenuResource.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,6 +53,10 @@ public:
     CClassItem* FindClass(std::string_view name) const;
     CClassItem& AddClass(std::unique_ptr<CClassItem> item);
     void RemoveClass(const CClassItem& item);
+    // The MENU resources of the resource script, as last read.
+    const std::vector<CMenuResource>& GetMenus() const { return m_menus; }
+    const CMenuResource* FindMenu(std::string_view symbol) const;
+    void SetMenus(std::vector<CMenuResource> menus) { m_menus = std::move(menus); }
     // The parser's record of one file, created on first use.
     CCppFileItem& GetFileItem(const std::string& path);
 
@@ -73,6 +79,7 @@ private:
     std::vector<std::string> m_files;
     std::vector<std::unique_ptr<CClassItem>> m_classes;
     std::vector<std::unique_ptr<CCppFileItem>> m_fileItems;
+    std::vector<CMenuResource> m_menus;
 };
 
 } // namespace morva

@@ -8,6 +8,7 @@
 #include "ide/IdeAutomation.h"
 #include "ide/SourceTextService.h"
 #include "model/PropertyValueString.h"
+#include "platform/base/TextEncoding.h"
 #include "platform/ideapi/IdeDocument.h"
 #include "sourcemodel/CProject.h"
 #include "studio/core/Studio.h"
@@ -81,6 +82,30 @@ TEST_F(ResourceScriptEditorTest, BitmapLinesCounterAndCopy)
     EXPECT_EQ(m_editor.FindPictureFile(stored), "128-" + win("test") + "\\res\\logo.bmp");
     const IImageReferenceResolver& resolver = m_editor;
     EXPECT_EQ(resolver.FindPictureFile(127), "");
+}
+
+TEST_F(ResourceScriptEditorTest, UnicodeResourceFilesAreEditedInTheirOwnEncoding)
+{
+    const std::string ansiScript = read("test/test.rc");
+    const std::string unicodeScript = platform::encodeText(ansiScript, platform::TextEncoding::Utf16Le);
+    m_folder.write("test/test.rc", unicodeScript);
+    const auto added = m_editor.AddPictureResource(win("pics\\logo.bmp"), 128);
+    ASSERT_TRUE(added);
+    const platform::DecodedText script = platform::decodeText(read("test/test.rc"));
+    EXPECT_EQ(script.encoding, platform::TextEncoding::Utf16Le);
+    EXPECT_TRUE(script.lossless);
+    EXPECT_NE(script.text.find("IDB_BITMAP128\t\t\tBITMAP  DISCARDABLE\t\t\"res\\\\logo.bmp\""), std::string::npos);
+    EXPECT_EQ(read("test/resource.h").find('\0'), std::string::npos); // the ANSI header stays ANSI
+
+    // A script holding a character the code page lacks is refused before anything is written.
+    const std::string greek = unicodeScript + "\xB1\x03";
+    m_folder.write("test/test.rc", greek);
+    const std::string header = read("test/resource.h");
+    EXPECT_FALSE(m_editor.AddPictureResource(win("pics\\a.ico"), 129));
+    EXPECT_EQ(read("test/test.rc"), greek);
+    EXPECT_EQ(read("test/resource.h"), header);
+    EXPECT_EQ(m_messages.shownTexts().back(),
+              "The resource files are saved as Unicode text with characters that cannot be edited here.\n");
 }
 
 TEST_F(ResourceScriptEditorTest, TwoIconsInOrderAfterTheComment)

@@ -45,6 +45,20 @@ TEST(ResourceTextTest, SymbolLookupsMatchWholeWordsOutsideComments)
     EXPECT_EQ(SymbolsWithValue(kHeader, "101"), std::vector<std::string>{}); // not a part of 1010
 }
 
+TEST(ResourceTextTest, SymbolsWithValueTakesTheDefineOfEachOccurrence)
+{
+    // An occurrence before any #define, one on a line that is not a #define, and a long run of
+    // symbols sharing a value (a generated header with many aliases) in their order.
+    std::string header = "int early = 7;\r\n#define IDC_A 5\r\nint late = 7;\r\n";
+    std::vector<std::string> expected;
+    for (int i = 0; i < 2000; ++i) {
+        header += "#define IDC_SAME" + std::to_string(i) + " 7\r\n";
+        expected.push_back("IDC_SAME" + std::to_string(i));
+    }
+    EXPECT_EQ(SymbolsWithValue(header, "7"), expected);
+    EXPECT_EQ(SymbolsWithValue(header, "5"), std::vector<std::string>{"IDC_A"});
+}
+
 TEST(ResourceTextTest, NextStringIdOverAllTables)
 {
     struct Case {

@@ -136,6 +136,32 @@ TEST_F(SourceTextServiceTest, EditsThatCannotBeMadeChangeNothing)
     EXPECT_EQ(m_messages.shownBoxes().size(), 2u);
 }
 
+TEST_F(SourceTextServiceTest, UnicodeFilesKeepTheirEncodingOrAreNotEdited)
+{
+    using namespace std::string_literals;
+    // "ab" with a line break as UTF-16 and as UTF-8 with a mark; the offsets are those of the
+    // ANSI text the parser reads.
+    m_folder.write("u16.rc", "\xFF\xFE" "a\0b\0\r\0\n\0"s);
+    m_folder.write("u8.h", "\xEF\xBB\xBF" "ab\r\n");
+    EXPECT_TRUE(m_source.InsertTextInFile(Win("u16.rc"), 1, "\xE9"));
+    EXPECT_EQ(m_folder.read("u16.rc"), "\xFF\xFE" "a\0\xE9\0b\0\r\0\n\0"s);
+    EXPECT_TRUE(m_source.ReplaceRangeInFile(Win("u8.h"), 0, 1, "x\xE9"));
+    EXPECT_EQ(m_folder.read("u8.h"), "\xEF\xBB\xBF" "x\xC3\xA9\r\n");
+    EXPECT_TRUE(m_source.WriteWholeFile(Win("u16.rc"), "z"));
+    EXPECT_EQ(m_folder.read("u16.rc"), "\xFF\xFE" "z\0"s);
+    EXPECT_TRUE(m_messages.shownBoxes().empty());
+
+    // A Greek letter has no place in the code page: the file is left as it is, with a message.
+    const std::string greek = "\xFF\xFE" "a\0\xB1\x03"s;
+    m_folder.write("greek.rc", greek);
+    EXPECT_FALSE(m_source.InsertTextInFile(Win("greek.rc"), 0, "x"));
+    EXPECT_FALSE(m_source.WriteWholeFile(Win("greek.rc"), "x"));
+    EXPECT_EQ(m_folder.read("greek.rc"), greek);
+    ASSERT_EQ(m_messages.shownBoxes().size(), 2u);
+    EXPECT_EQ(m_messages.shownBoxes()[0].text,
+              "The file " + Win("greek.rc") + " is saved as Unicode text with characters that cannot be edited here.");
+}
+
 TEST_F(SourceTextServiceTest, OpenButDeletedIsNotOpen)
 {
     m_folder.write("gone.cpp", "x");

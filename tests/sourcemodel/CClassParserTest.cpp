@@ -311,6 +311,27 @@ TEST_F(CClassParserTest, MessyRealCodeStillGivesItsClassesAndBodies)
     }
 }
 
+TEST_F(CClassParserTest, FilesSavedAsUnicodeAreReadAsText)
+{
+    TempFolder folder;
+    const std::string header = "class CA : public CXForm\r\n{\r\n\tCXLabel m_Caf\xE9;\r\n};\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : header) {
+        utf16 += c == '\xE9' ? '\xE9' : c;
+        utf16 += '\0';
+    }
+    folder.write("a.h", utf16);
+    folder.write("a.cpp", "\xEF\xBB\xBFvoid CA::Run()\r\n{\r\n}\r\n");
+    ASSERT_TRUE(m_parser.ParseFile(m_files.toWindowsPath(folder.host("a.h"))));
+    ASSERT_TRUE(m_parser.ParseFile(m_files.toWindowsPath(folder.host("a.cpp"))));
+    CClassItem& item = Class("CA");
+    EXPECT_EQ(item.m_strBaseClass, "CXForm");
+    EXPECT_NE(item.FindVariable("m_Caf\xE9"), nullptr);
+    const CFunctionItem* run = item.FindFunction("Run");
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(run->m_nBodyStart, 16); // an offset in the text, after the mark is gone
+}
+
 TEST_F(CClassParserTest, UnbalancedTextIsSkippedWithoutHarm)
 {
     for (const std::string& text : std::vector<std::string>{"class CA : public CWnd {\n int m_n;\n", "}}}} class ; :: { ( [ <", "class",

@@ -64,6 +64,21 @@ TEST_F(CProjectTest, SourceValuesResolveAgainstTheProjectFolder)
                                                             Win("work") + "\\common\\b.cpp", Win("work/app/sub/c.cpp")}));
 }
 
+TEST_F(CProjectTest, MessyProjectFilesFromRealUse)
+{
+    // No first line, a name whose case differs from the file, a quoted name with blanks, a name
+    // in the project's code page (the host names the file in UTF-8), and a quoted name that is
+    // missing on disk.
+    Touch({"app/form1.cpp", "app/my form.cpp", "app/caf\xC3\xA9.h"});
+    m_folder.write("app/p.dsp", "SOURCE=.\\FORM1.CPP\r\nSOURCE=\".\\my form.cpp\"  \r\nSOURCE=.\\caf\xE9.h\r\n"
+                                "SOURCE=\".\\gone.cpp\"\r\n");
+    CProject project(m_files, m_messages);
+    ASSERT_TRUE(project.OpenProjectFile(Win("app/p.dsp")));
+    EXPECT_EQ(FileNames(project), (std::vector<std::string>{"app\\caf\xE9.h", "app\\FORM1.CPP", "app\\my form.cpp"}));
+    for (const std::string& path : project.GetFiles())
+        EXPECT_TRUE(m_files.readWholeFile(path)) << path;
+}
+
 TEST_F(CProjectTest, DerivedPaths)
 {
     m_folder.write("app/test.dsp", "");

@@ -599,6 +599,8 @@ constexpr TemplateEntry kTemplates[] = {
      "}\r\n"},
     // message: a project file could not be written
     {61593, "Error in generating project"},
+    // message: a form file could not be written
+    {61594, "Error in generating form"},
     // property value string of a new start-up form
     {61615,
      "\"1,12632256,1,MS Sans Serif,0,0,14,0,0,0,213,0,0,0,0,0,Tag,0,1,312,0,2,Form1,1,1,13,0,1,0,1,1,0,0,0,Form1,"

@@ -18,6 +18,7 @@ struct TemplateEntry {
 std::span<const TemplateEntry> ProjectTemplates();
 std::span<const TemplateEntry> ResourceScriptTemplates();
 std::span<const TemplateEntry> WrapperTemplates();
+std::span<const TemplateEntry> HandlerTemplates();
 
 template <size_t N>
 constexpr bool IsSortedById(const TemplateEntry (&entries)[N])

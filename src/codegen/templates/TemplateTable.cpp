@@ -19,7 +19,7 @@ std::string_view FindIn(std::span<const TemplateEntry> table, int id)
 
 std::string_view TemplateText(int id)
 {
-    for (const auto table : {ProjectTemplates(), ResourceScriptTemplates(), WrapperTemplates()})
+    for (const auto table : {ProjectTemplates(), ResourceScriptTemplates(), WrapperTemplates(), HandlerTemplates()})
         if (const std::string_view text = FindIn(table, id); !text.empty())
             return text;
     return {};

@@ -3,6 +3,7 @@
 
 #include "platform/base/Guid.h"
 #include "platform/base/HostFile.h"
+#include "platform/base/TextEncoding.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -89,6 +90,14 @@ Result<std::string> FileSystem::hostPathOfFile(std::string_view path) const
     if (!host)
         return Result<std::string>::failure(filePrefix(path) + host.message(), host.code());
     return host;
+}
+
+Result<std::string> FileSystem::readTextFile(std::string_view path) const
+{
+    Result<std::string> bytes = readWholeFile(path);
+    if (!bytes || detectEncoding(*bytes) == TextEncoding::Ansi)
+        return bytes;
+    return decodeText(*bytes, m_codePage).text;
 }
 
 Result<std::string> FileSystem::readWholeFile(std::string_view path) const

@@ -72,6 +72,9 @@ public:
     Result<std::vector<std::string>> listFolder(std::string_view path) const;
 
     Result<std::string> readWholeFile(std::string_view path) const;
+    // The file's text in the code page: a file saved as UTF-8 or UTF-16 with a byte-order mark
+    // is converted (for reading; see TextEncoding for writing such a file back).
+    Result<std::string> readTextFile(std::string_view path) const;
     // Writes beside the file and replaces it only when the whole text is on disk, so a failed
     // write leaves the old file whole. A symbolic link keeps pointing at the rewritten target.
     // The rewritten file keeps the permission bits of the old one; a read-only file is refused.

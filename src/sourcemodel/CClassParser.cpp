@@ -36,6 +36,13 @@ bool HasSpace(std::string_view text)
     return std::any_of(text.begin(), text.end(), CppScanner::isSpace);
 }
 
+// Upper-case letters, digits and underscores: how export macros (AFX_EXT_CLASS) are written.
+bool IsMacroName(std::string_view word)
+{
+    return IsIdentifier(word) &&
+           std::none_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
 // The words of `text` split at white space.
 std::vector<std::string_view> Words(std::string_view text)
 {
@@ -266,6 +273,11 @@ void CClassParser::ParseClasses(const std::string& path, std::string_view text)
                 isClass = false; // a macro or a forward declaration before the name
             } else {
                 name = TrimSpaces(head.substr(0, colon));
+                // An export macro before the name ("class AFX_EXT_CLASS CFoo : public CWnd").
+                if (const std::vector<std::string_view> nameWords = Words(name);
+                    nameWords.size() > 1 && IsIdentifier(nameWords.back()) &&
+                    std::all_of(nameWords.begin(), nameWords.end() - 1, IsMacroName))
+                    name = nameWords.back();
                 const std::vector<std::string_view> words = Words(head.substr(colon + 1));
                 base = words.empty() ? std::string_view() : words.back();
             }
@@ -301,6 +313,55 @@ void CClassParser::ParseClasses(const std::string& path, std::string_view text)
     }
 }
 
+namespace {
+
+// Whether only what may stand between a definition's parameter list and its body lies in
+// [from, open): "const", "throw(...)", comments, or an initialiser list after a single ":".
+bool IsDefinitionTail(const CppScanner& scanner, size_t from, size_t open)
+{
+    const std::string_view text = scanner.text();
+    size_t at = from;
+    while (at < open) {
+        if (const size_t after = scanner.skipNonCode(at); after != at) {
+            at = after;
+            continue;
+        }
+        if (CppScanner::isSpace(text[at])) {
+            ++at;
+            continue;
+        }
+        if (text[at] == ':')
+            return at + 1 < text.size() && text[at + 1] != ':';
+        const std::string_view word = scanner.identifierAfter(at);
+        if (word == "const") {
+            at += word.size();
+        } else if (word == "throw") {
+            const size_t paren = scanner.skipSpaces(at + word.size());
+            const size_t end = paren < open && text[paren] == '(' ? scanner.matchingClose(paren) : npos;
+            if (end == npos || end >= open)
+                return false;
+            at = end + 1;
+        } else {
+            return false;
+        }
+    }
+    return at == open;
+}
+
+// The class name before "::": an identifier, or a template's name before its arguments
+// ("CPropDlg<TWnd>::OnInitDialog"). Its characters are those of the text.
+std::string_view ClassNameBefore(const CppScanner& scanner, size_t scope)
+{
+    const size_t last = scanner.lastNonSpaceBefore(scope);
+    if (last != npos && scanner.text()[last] == '>') {
+        const size_t open = scanner.matchingOpen(last);
+        return open == npos ? std::string_view() : scanner.identifierBefore(open);
+    }
+    return scanner.identifierBefore(scope);
+}
+
+} // namespace
+
 // Pass 2: definitions "Class::Function(...) {...}".
 void CClassParser::ParseFunctions(const std::string& path, std::string_view text)
 {
@@ -312,42 +373,40 @@ void CClassParser::ParseFunctions(const std::string& path, std::string_view text
         const size_t open = scanner.findToken("{", next);
         if (open == npos)
             break;
-        // A declaration "void CFoo::Bar();" ends before the brace of whatever follows it.
-        const size_t semicolon = scanner.findToken(";", next);
-        size_t last = scanner.lastNonSpaceBefore(open);
-        // A const member function: "...) const {".
-        if (last != npos && last >= 5 && text.substr(last - 4, 5) == "const" &&
-            !CppScanner::isIdentifierChar(text[last - 5]))
-            last = scanner.lastNonSpaceBefore(last - 4);
-        const size_t close = (semicolon == npos || semicolon > open) && last != npos && text[last] == ')'
-                                 ? scanner.matchingClose(open)
-                                 : npos;
+        // The head of a definition: a name, its parameter list, then only "const", a throw
+        // specification, comments or a constructor's initialiser list before the body. Anything
+        // else ("CView::OnFilePrint)" in a message map, a declaration "void CFoo::Bar();") is
+        // no definition, and the search goes on right after this "::".
+        const size_t nameStart = scanner.skipSpaces(next);
+        const bool destructor = nameStart < text.size() && text[nameStart] == '~';
+        const std::string_view identifier = scanner.identifierAfter(destructor ? nameStart + 1 : nameStart);
+        const size_t nameEnd = (destructor ? nameStart + 1 : nameStart) + identifier.size();
+        const size_t paren = scanner.skipSpaces(nameEnd);
+        const bool hasParameters = !identifier.empty() && paren < open && text[paren] == '(';
+        const size_t parenClose = hasParameters ? scanner.matchingClose(paren) : npos;
+        const size_t close =
+            parenClose != npos && parenClose < open && IsDefinitionTail(scanner, parenClose + 1, open)
+                ? scanner.matchingClose(open)
+                : npos;
         if (close != npos) {
-            const size_t nameStart = scanner.skipSpaces(next);
-            const bool destructor = nameStart < text.size() && text[nameStart] == '~';
-            const std::string_view identifier = scanner.identifierAfter(destructor ? nameStart + 1 : nameStart);
             std::string name(destructor ? "~" : "");
             name += identifier;
-            const std::string_view className = scanner.identifierBefore(scope);
-            const size_t nameEnd = (destructor ? nameStart + 1 : nameStart) + identifier.size();
-            const size_t paren = scanner.skipSpaces(nameEnd);
+            const std::string_view className = ClassNameBefore(scanner, scope);
             CClassItem* item = m_project.FindClass(className);
-            if (item && !identifier.empty() && paren < text.size() && text[paren] == '(') {
-                const size_t parenClose = scanner.matchingClose(paren);
+            if (item) {
                 CFunctionItem* function = nullptr;
                 for (const auto& existing : item->m_functions)
                     if (existing->m_strName == name && existing->m_strFile == path && existing->m_nBodyStart == Offset(open))
                         function = existing.get();
                 if (!function) {
-                    const size_t classStart = scope - className.size();
+                    const size_t classStart = static_cast<size_t>(className.data() - text.data());
                     size_t lineStart = text.rfind('\n', classStart == 0 ? 0 : classStart - 1);
                     lineStart = lineStart == npos || classStart == 0 ? 0 : lineStart + 1;
                     const size_t definition = std::min(scanner.skipSpaces(lineStart), classStart);
                     auto created = std::make_unique<CFunctionItem>();
                     created->m_strName = name;
                     created->m_strReturnType = std::string(TrimSpaces(text.substr(definition, classStart - definition)));
-                    if (parenClose != npos && parenClose < open)
-                        created->m_strParameters = std::string(TrimSpaces(text.substr(paren + 1, parenClose - paren - 1)));
+                    created->m_strParameters = std::string(TrimSpaces(text.substr(paren + 1, parenClose - paren - 1)));
                     created->m_strFile = path;
                     created->m_nDefinitionStart = Offset(definition);
                     created->m_nBodyStart = Offset(open);

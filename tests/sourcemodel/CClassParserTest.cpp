@@ -53,7 +53,9 @@ TEST_F(CClassParserTest, ClassHeadsAreRecognisedOnlyWhenTheyNameOneClass)
     std::vector<std::string> names;
     for (const auto& item : m_project.GetClasses())
         names.push_back(item->m_strName);
-    EXPECT_EQ(names, (std::vector<std::string>{"CTemplate", "CFoo", "CPlain"}));
+    // An export macro before the name still names the class.
+    EXPECT_EQ(names, (std::vector<std::string>{"CExt", "CTemplate", "CFoo", "CPlain"}));
+    EXPECT_EQ(Class("CExt").m_strBaseClass, "CBar");
     EXPECT_EQ(Class("CTemplate").m_strBaseClass, "CBase<T>");
     const CClassItem& foo = Class("CFoo");
     EXPECT_EQ(foo.m_strBaseClass, "CXForm"); // the last word after the colon
@@ -330,6 +332,28 @@ TEST_F(CClassParserTest, FilesSavedAsUnicodeAreReadAsText)
     const CFunctionItem* run = item.FindFunction("Run");
     ASSERT_NE(run, nullptr);
     EXPECT_EQ(run->m_nBodyStart, 16); // an offset in the text, after the mark is gone
+}
+
+TEST_F(CClassParserTest, DefinitionsAfterMapsCommentsAndTemplateHeadsAreFound)
+{
+    const std::string header = "class CView1 : public CView\r\n{\r\n};\r\n"
+                               "template <class TWnd> class CPropDlg : public CDialog\r\n{\r\n};\r\n";
+    const std::string source =
+        "BEGIN_MESSAGE_MAP(CView1, CView)\r\n\tON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)\r\nEND_MESSAGE_MAP()\r\n\r\n"
+        "CView1::CView1() : m_n(0), m_p(NULL)\r\n{\r\n}\r\n"
+        "CDoc* CView1::GetDocument() // non-debug version is inline\r\n{\r\n\treturn m_pDoc;\r\n}\r\n"
+        "void CView1::Declared();\r\nint CView1::Count() const throw() { return 0; }\r\n"
+        "template <class TWnd> BOOL CPropDlg<TWnd>::OnInitDialog()\r\n{\r\n\treturn TRUE;\r\n}\r\n";
+    m_parser.ParseText("Z:\\v.h", header);
+    m_parser.ParseText("Z:\\v.cpp", source);
+    std::vector<std::string> names;
+    for (const auto& function : Class("CView1").m_functions)
+        names.push_back(function->m_strName);
+    EXPECT_EQ(names, (std::vector<std::string>{"CView1", "GetDocument", "Count"}));
+    const CFunctionItem* init = Class("CPropDlg").FindFunction("OnInitDialog");
+    ASSERT_NE(init, nullptr);
+    EXPECT_EQ(init->m_nBodyStart, At(source, "{", At(source, "OnInitDialog")));
+    EXPECT_EQ(Class("CView1").FindFunction("GetDocument")->m_strReturnType, "CDoc*");
 }
 
 TEST_F(CClassParserTest, UnbalancedTextIsSkippedWithoutHarm)

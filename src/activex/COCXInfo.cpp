@@ -155,6 +155,15 @@ CToolControlEntry* COCXInfo::FindOrLoadByProgID(const std::string& progId)
     return found;
 }
 
+IActiveXControlEntry* COCXInfo::FindOrCreateByProgId(const std::string& progId)
+{
+    const std::string wanted = Upper(progId);
+    for (const auto& entry : m_entries)
+        if (Upper(entry->m_strProgId) == wanted)
+            return entry.get();
+    return FindOrLoadByProgID(progId);
+}
+
 CToolControlEntry& COCXInfo::InsertSorted(std::unique_ptr<CToolControlEntry> entry)
 {
     const std::string key = Upper(entry->m_strName);

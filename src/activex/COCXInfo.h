@@ -3,6 +3,7 @@
 #include "activex/ActiveXServices.h"
 #include "activex/CToolControlEntry.h"
 #include "activex/ControlRegistryWalk.h"
+#include "sourcemodel/IToolboxCatalogue.h"
 
 #include <memory>
 #include <string>
@@ -12,8 +13,9 @@
 namespace morva {
 
 // An ordered, owning list of controls: the project's controls (kept in the project's data
-// file) or, for the Insert ActiveX Control dialog, every installed control.
-class COCXInfo {
+// file) or, for the Insert ActiveX Control dialog, every installed control. The project's list
+// is also the catalogue the class parser links wrapper classes to.
+class COCXInfo : public IToolboxCatalogue {
 public:
     explicit COCXInfo(ActiveXServices services) : m_services(std::move(services)) {}
     COCXInfo(const COCXInfo&) = delete;
@@ -35,10 +37,19 @@ public:
     CToolControlEntry* FindByProgID(const std::string& progId) const;
     // From the list, else from the registry (appended, type library read); no messages.
     CToolControlEntry* FindOrLoadByProgID(const std::string& progId);
+    // A wrapper class may spell its ProgID in another case than the registry: the list is
+    // searched ignoring case before the registry is asked.
+    IActiveXControlEntry* FindOrCreateByProgId(const std::string& progId) override;
     // Before the first entry whose upper-cased name compares greater; equal names keep
     // their order of arrival.
     CToolControlEntry& InsertSorted(std::unique_ptr<CToolControlEntry> entry);
     void RemoveAll() { m_entries.clear(); }
+    // Deletes the entries the predicate picks; their addresses must no longer be in use.
+    template <typename Predicate>
+    void RemoveIf(Predicate pick)
+    {
+        std::erase_if(m_entries, [&](const auto& entry) { return pick(*entry); });
+    }
 
     // The project whose data file is read and written; empty: no project is open.
     void SetProjectFile(std::string projectFile) { m_strProjectFile = std::move(projectFile); }

@@ -1,8 +1,10 @@
 #include "cli/CliProject.h"
 
+#include "cli/ToolRegistry.h"
 #include "codegen/FormMenu.h"
 #include "codegen/GeneratedFileInsertion.h"
 #include "model/CControlItem.h"
+#include "platform/com/FolderTypeLibraryResolver.h"
 #include "platform/ideapi/IdeProject.h"
 #include "sourcemodel/CClassItem.h"
 #include "sourcemodel/IProgressDialogHost.h"
@@ -10,6 +12,20 @@
 #include <ostream>
 
 namespace morva::cli {
+
+namespace {
+
+constexpr const char* kWineSystemFolder = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows";
+
+} // namespace
+
+std::shared_ptr<const platform::TypeLibraryResolver> CliProject::SystemLibraryResolver(const platform::FileSystem& fs)
+{
+    std::vector<std::string> folders;
+    if (fs.isDirectory(fs.toWindowsPath(kWineSystemFolder)))
+        folders.push_back(fs.toWindowsPath(kWineSystemFolder));
+    return std::make_shared<platform::FolderTypeLibraryResolver>(fs, folders);
+}
 
 CliProject::CliProject(CliStreams& io, std::string command) : m_io(io), m_command(std::move(command)), m_presenter(io.err)
 {
@@ -21,8 +37,12 @@ void CliProject::Fail(const std::string& text) const
     m_io.err << "morva " << m_command << ": " << text << "\n";
 }
 
-bool CliProject::Open(const std::string& hostPath)
+bool CliProject::Open(const std::string& hostPath, const std::optional<std::string>& registryFile)
 {
+    if (const platform::Status loaded = LoadToolRegistry(registryFile, m_registry, m_files); !loaded) {
+        Fail(loaded.message());
+        return false;
+    }
     const std::string path = m_files.toWindowsPath(hostPath);
     if (!m_files.exists(path) || m_files.isDirectory(path)) {
         Fail(path + " does not exist");

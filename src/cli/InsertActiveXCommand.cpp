@@ -5,10 +5,7 @@
 #include "activex/COCXInfo.h"
 #include "cli/CliOptions.h"
 #include "cli/CliProject.h"
-#include "cli/ToolRegistry.h"
 #include "platform/base/FileSystem.h"
-#include "platform/com/FolderTypeLibraryResolver.h"
-#include "platform/registry/Registry.h"
 #include "sourcemodel/CProject.h"
 
 #include <optional>
@@ -17,9 +14,6 @@
 namespace morva::cli {
 
 namespace {
-
-// Where imported libraries are looked for after the control's own folder.
-constexpr const char* kWineSystemFolder = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows";
 
 // The file's bytes before the operation, put back when it is refused.
 class FileSnapshot {
@@ -60,33 +54,22 @@ int RunInsertActiveX(const std::vector<std::string>& args, CliStreams& io)
 
     CliProject opened(io, "insert-activex");
     platform::FileSystem& fs = opened.Files();
-    platform::Registry registry(fs.codePage());
-    if (const platform::Status loaded = LoadToolRegistry(options.Value("--registry"), registry, fs); !loaded) {
-        opened.Fail(loaded.message());
-        return kExitFailure;
-    }
     // The project opened as the add-in opens it, so that the insertion refreshes a loaded model.
-    if (!opened.Open(options.Project()))
+    if (!opened.Open(options.Project(), options.Value("--registry")))
         return kExitFailure;
     const std::string projectPath = opened.Project().GetProjectPath();
     if (!opened.HasWorkspace()) {
         opened.Fail(opened.WorkspacePath() + " must be the workspace of " + projectPath);
         return kExitFailure;
     }
-
-    std::vector<std::string> folders;
-    if (fs.isDirectory(fs.toWindowsPath(kWineSystemFolder)))
-        folders.push_back(fs.toWindowsPath(kWineSystemFolder));
-    const ActiveXServices services{registry, fs, opened.Messages(),
-                                   std::make_shared<platform::FolderTypeLibraryResolver>(fs, folders)};
-    COCXInfo projectControls(services);
-    projectControls.SetProjectFile(projectPath);
-    if (!projectControls.LoadFromProjectFile()) {
+    // Adding a control saves the whole list: a list that could not be read would be lost.
+    if (opened.Steps().ToolboxFileUnreadable()) {
         opened.Fail("the project's control list " + COCXInfo::DataFilePath(projectPath) + " is damaged");
         return kExitFailure;
     }
+    COCXInfo& projectControls = opened.Toolbox();
     // The row of the control, in the dialog's own list order.
-    COCXInfo installed(services);
+    COCXInfo installed(opened.ActiveX());
     installed.EnumerateInstalledControls();
     int row = -1;
     for (size_t i = 0; i < installed.GetCount() && row < 0; ++i) {

@@ -1,6 +1,7 @@
 #include "ide/MorvaApp.h"
 
 #include "ide/EditorSettings.h"
+#include "ide/InsertFilesIntoIdeProject.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/FontLibrary.h"
 #include "sourcemodel/CProject.h"
@@ -49,6 +50,11 @@ void MorvaApp::SetIdeApp(platform::IdeApplication* application)
 {
     m_pIdeApp = application;
     m_ide.SetApplication(application);
+}
+
+IdeFileInserter MorvaApp::MakeFileInserter(platform::Desktop& desktop)
+{
+    return MakeIdeFileInserter(desktop, m_ide, m_messages, m_nInsertTimer);
 }
 
 void MorvaApp::ReadEditorSettings(const platform::Registry& registry)

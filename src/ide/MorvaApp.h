@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/GeneratedFileInsertion.h"
 #include "ide/IdeAutomation.h"
 #include "ide/SourceTextService.h"
 #include "platform/base/FileSystem.h"
@@ -12,6 +13,7 @@
 #include <vector>
 
 namespace platform {
+class Desktop;
 class IdeApplication;
 class Registry;
 } // namespace platform
@@ -47,6 +49,9 @@ public:
     platform::IdeApplication* GetIdeApp() const { return m_pIdeApp; }
     IdeAutomation& Ide() { return m_ide; }
     SourceTextService& SourceText() { return m_sourceText; }
+    // Has the IDE whose main window is on `desktop` insert files into its project through its
+    // own dialog; m_nInsertTimer follows the insert timer.
+    IdeFileInserter MakeFileInserter(platform::Desktop& desktop);
 
     // The IDE's tab size and source line height, from its registry settings (designer mode
     // calls this when it begins).

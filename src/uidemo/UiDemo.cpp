@@ -1,6 +1,9 @@
-// morva-uidemo [output folder]: shows the standard controls, a popup menu and a message box
-// on a headless desktop and writes a PNG of each step into the folder (the current one by
-// default). The exit code is 0 when every picture was written.
+// uidemo: the window kernel and the painter on a headless desktop.
+//   uidemo --png FILE     one picture: a window with every standard control beside the
+//                         painter's test card
+//   uidemo --tour FOLDER  the controls, an open drop-down list, a popup menu and a message box,
+//                         driven by injected input, one picture per step
+// The exit code is 0 when every picture was written.
 #include "platform/base/FileSystem.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Desktop.h"
@@ -16,6 +19,8 @@
 #include "platform/ui/StandardClasses.h"
 #include "platform/ui/TabStrip.h"
 #include "platform/ui/TreeView.h"
+
+#include "TestCard.h"
 
 #include <cstdio>
 #include <functional>
@@ -50,10 +55,11 @@ class Tour {
 public:
     Tour(Desktop& desktop, std::string folder) : m_desktop(desktop), m_folder(std::move(folder)) {}
 
+    // The whole screen into the folder, or into the file itself when the folder is empty.
     bool shoot(const std::string& name)
     {
         auto png = m_desktop.screenshotPng();
-        const std::string path = m_folder + "/" + name;
+        const std::string path = m_folder.empty() ? name : m_folder + "/" + name;
         Status written = png ? m_files.writeWholeFile(m_files.toWindowsPath(path), std::string(png->begin(), png->end()))
                              : png.status();
         if (!written) {
@@ -104,12 +110,26 @@ void fill(Desktop& d, Dialog& dialog)
             tabs->insertTab(-1, s);
 }
 
+
+int usage()
+{
+    std::fprintf(stderr, "usage: uidemo --png FILE | --tour FOLDER | --display\n");
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string folder = argc > 1 ? argv[1] : ".";
-    auto created = Desktop::create({800, 600});
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--display") {
+        std::fprintf(stderr, "uidemo: this build has no display backend; --png FILE writes the same picture\n");
+        return 2;
+    }
+    if ((mode != "--png" && mode != "--tour") || argc != 3)
+        return usage();
+    const bool card = mode == "--png";
+    auto created = Desktop::create({card ? 1024 : 800, card ? 480 : 600});
     if (!created) {
         std::fprintf(stderr, "%s\n", created.message().c_str());
         return 1;
@@ -119,12 +139,22 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", s.message().c_str());
         return 1;
     }
+    if (card) {
+        if (Status s = TestCard::registerClass(desktop); !s) {
+            std::fprintf(stderr, "%s\n", s.message().c_str());
+            return 1;
+        }
+        if (auto window = TestCard::create(desktop, {540, 20}); !window) {
+            std::fprintf(stderr, "%s\n", window.message().c_str());
+            return 1;
+        }
+    }
     auto t = readDialogTemplate(tourTemplate);
     if (!t) {
         std::fprintf(stderr, "%s\n", t.message().c_str());
         return 1;
     }
-    Tour tour(desktop, folder);
+    Tour tour(desktop, card ? std::string() : std::string(argv[2]));
 
     // The steps run one at a time whenever a loop waits for input.
     std::vector<std::function<void()>> steps;
@@ -144,42 +174,48 @@ int main(int argc, char** argv)
     menu->appendSubmenu("&More", more);
     menu->append("&Close\tCtrl+W", 103, menuFlag::Checked);
     WindowHandle dialogWindow;
-    steps.push_back([&] {
-        dialogWindow = desktop.findWindow(Dialog::className);
-        tour.shoot("controls.png");
-        // Open the drop-down list with the keyboard.
-        desktop.setFocus(desktop.childById(dialogWindow, 1004));
-        desktop.injectKey(key::F1 + 3);
-    });
-    steps.push_back([&] {
-        tour.shoot("dropdown.png");
-        desktop.injectKey(key::Escape);
-    });
-    steps.push_back([&] {
-        const Rect r = desktop.windowRect(dialogWindow);
-        trackPopupMenu(desktop, menu, {r.left + 60, r.top + 120}, dialogWindow);
-    });
-    steps.push_back([&] {
-        desktop.injectKey(key::Up);
-        desktop.injectKey(key::Up);
-        desktop.injectKey(key::Right);
-    });
-    steps.push_back([&] {
-        tour.shoot("menu.png");
-        desktop.injectKey(key::Escape);
-        desktop.injectKey(key::Escape);
-    });
-    steps.push_back([&] {
-        MessageBoxDialog::run(desktop,
-                              MessageBox{"Do you want to save the changes to Form1?", "Morva", MessageButtons::YesNoCancel,
-                                         MessageIcon::Warning},
-                              dialogWindow);
-    });
-    steps.push_back([&] {
-        tour.shoot("messagebox.png");
-        desktop.injectKey(key::Escape);
-    });
-    steps.push_back([&] { desktop.injectKey(key::Escape); });
+    if (card) {
+        steps.push_back([&] { tour.shoot(argv[2]); });
+        steps.push_back([&] { desktop.injectKey(key::Escape); });
+    }
+    if (!card) {
+        steps.push_back([&] {
+            dialogWindow = desktop.findWindow(Dialog::className);
+            tour.shoot("controls.png");
+            // Open the drop-down list with the keyboard.
+            desktop.setFocus(desktop.childById(dialogWindow, 1004));
+            desktop.injectKey(key::F1 + 3);
+        });
+        steps.push_back([&] {
+            tour.shoot("dropdown.png");
+            desktop.injectKey(key::Escape);
+        });
+        steps.push_back([&] {
+            const Rect r = desktop.windowRect(dialogWindow);
+            trackPopupMenu(desktop, menu, {r.left + 60, r.top + 120}, dialogWindow);
+        });
+        steps.push_back([&] {
+            desktop.injectKey(key::Up);
+            desktop.injectKey(key::Up);
+            desktop.injectKey(key::Right);
+        });
+        steps.push_back([&] {
+            tour.shoot("menu.png");
+            desktop.injectKey(key::Escape);
+            desktop.injectKey(key::Escape);
+        });
+        steps.push_back([&] {
+            MessageBoxDialog::run(desktop,
+                                  MessageBox{"Do you want to save the changes to Form1?", "Morva", MessageButtons::YesNoCancel,
+                                             MessageIcon::Warning},
+                                  dialogWindow);
+        });
+        steps.push_back([&] {
+            tour.shoot("messagebox.png");
+            desktop.injectKey(key::Escape);
+        });
+        steps.push_back([&] { desktop.injectKey(key::Escape); });
+    }
 
     auto result = Dialog::runModal(desktop, t.value(), {}, [&](Dialog& dialog, const Message& m) -> std::optional<int64_t> {
         if (m.id == msg::InitDialog)

@@ -1,5 +1,9 @@
 #include "CliRun.h"
+#include "activex/COCXInfo.h"
 #include "cli/CliCommand.h"
+#include "cli/CliProject.h"
+#include "model/CControlItem.h"
+#include "sourcemodel/CClassItem.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 
 namespace morva::cli {
@@ -54,9 +59,23 @@ protected:
                       "--registry", m_registry});
     }
 
+    // The project opened with the fixture registry, or with `registry` (host path) instead.
+    bool open(CliProject& project, const std::string& registry = {})
+    {
+        return project.Open(m_folder.host("demo/demo.dsp"), registry.empty() ? m_registry : registry);
+    }
+    // A registry without any installed control: an entry found then came from the data file.
+    std::string emptyRegistry() const
+    {
+        m_folder.write("empty.reg", "REGEDIT4\r\n");
+        return m_folder.host("empty.reg");
+    }
+
     TempFolder m_folder;
     std::string m_server;
     std::string m_registry;
+    std::ostringstream m_out, m_err;
+    CliStreams m_io{m_out, m_err};
 };
 
 TEST_F(ActiveXCommandsTest, ControlsAreListedInTheDialogsOrder)
@@ -191,6 +210,117 @@ TEST_F(ActiveXCommandsTest, RefusedInsertionsChangeNoFile)
                                     gauge(), "--registry", m_registry});
     EXPECT_EQ(noProject.status, kExitFailure);
     EXPECT_EQ(noProject.err, "morva insert-activex: " + WindowsPath(m_folder.path()) + "\\none.dsp does not exist\n");
+}
+
+TEST_F(ActiveXCommandsTest, ReopenedProjectLinksTheWrapperClassToItsToolboxEntry)
+{
+    ASSERT_EQ(newProject().status, kExitOk);
+    ASSERT_EQ(insert("Morva Gauge", gauge()).status, kExitOk);
+    const std::string dataFile = m_folder.read("demo/demo.dat");
+    {
+        CliProject project(m_io, "test");
+        ASSERT_TRUE(open(project, emptyRegistry())) << m_err.str();
+        ASSERT_EQ(project.Toolbox().GetCount(), 1u);
+        const CToolControlEntry* entry = project.Toolbox().GetAt(0);
+        EXPECT_EQ(entry->m_strProgId, "MorvaTest.Gauge.1");
+        // The data file keeps the dispatch model: nothing had to be read from the registry.
+        EXPECT_NE(entry->GetDefaultInterface(), nullptr);
+        const CClassItem* wrapper = project.Project().FindClass("CXAxGauge");
+        ASSERT_NE(wrapper, nullptr);
+        EXPECT_EQ(wrapper->m_pControlEntry, entry);
+    }
+
+    const CliRun placed = Morva({"add-control", m_folder.host("demo/demo.dsp"), "--form", "CForm1", "--type",
+                                 "CXAxGauge", "--rect", "10,10,110,60"});
+    ASSERT_EQ(placed.status, kExitOk) << placed.err;
+    CliProject reopened(m_io, "test");
+    ASSERT_TRUE(open(reopened, emptyRegistry())) << m_err.str();
+    CClassItem* form = reopened.FindForm("CForm1");
+    ASSERT_NE(form, nullptr);
+    const CControlItem* gaugeControl = nullptr;
+    for (const auto& item : form->GetItems())
+        if (item->m_strClassName == "CXAxGauge")
+            gaugeControl = item.get();
+    ASSERT_NE(gaugeControl, nullptr) << placed.out;
+    EXPECT_EQ(gaugeControl->m_nKind, 2);
+    ASSERT_EQ(reopened.Toolbox().GetCount(), 1u);
+    EXPECT_EQ(gaugeControl->m_pControlEntry, reopened.Toolbox().GetAt(0));
+    // Opening never rewrites the data file.
+    EXPECT_EQ(m_folder.read("demo/demo.dat"), dataFile);
+    EXPECT_EQ(m_err.str(), "");
+}
+
+TEST_F(ActiveXCommandsTest, OpeningKeepsOnlyTheEntriesOfWrapperClassesStillInTheProject)
+{
+    ASSERT_EQ(newProject().status, kExitOk);
+    ASSERT_EQ(insert("Morva Gauge", gauge()).status, kExitOk);
+    const std::string header = m_folder.read("demo/Gauge.h");
+    const std::string dataFile = m_folder.read("demo/demo.dat");
+    ASSERT_NE(header.find("\"MorvaTest.Gauge.1\""), std::string::npos);
+    struct Case {
+        const char* what;
+        std::string header;
+        bool withRegistry;
+        size_t entries;
+    };
+    for (const Case& c : {
+             Case{"wrapper class deleted", "// nothing left\r\n", true, 0},
+             // Compared ignoring case: the data file's entry serves, the registry is not needed.
+             Case{"ProgID in other case", ReplaceEvery(header, "MorvaTest.Gauge.1", "morvatest.GAUGE.1"), false, 1},
+             Case{"data file lost", header, true, 1},
+             Case{"data file lost, control not installed", header, false, 0},
+         }) {
+        m_folder.write("demo/Gauge.h", c.header);
+        const bool dataFileLost = std::string(c.what).find("data file lost") != std::string::npos;
+        if (dataFileLost)
+            std::filesystem::remove(m_folder.host("demo/demo.dat"));
+        {
+            CliProject project(m_io, "test");
+            ASSERT_TRUE(open(project, c.withRegistry ? m_registry : emptyRegistry())) << c.what;
+            EXPECT_EQ(project.Toolbox().GetCount(), c.entries) << c.what;
+            const CClassItem* wrapper = project.Project().FindClass("CXAxGauge");
+            if (c.entries > 0) {
+                ASSERT_NE(wrapper, nullptr) << c.what;
+                EXPECT_EQ(wrapper->m_pControlEntry, project.Toolbox().GetAt(0)) << c.what;
+            } else if (wrapper) {
+                EXPECT_EQ(wrapper->m_pControlEntry, nullptr) << c.what;
+            }
+        }
+        // The list in memory changed; the file on disk did not (nor was one created).
+        EXPECT_EQ(std::filesystem::exists(m_folder.host("demo/demo.dat")), !dataFileLost) << c.what;
+        if (!dataFileLost) {
+            EXPECT_EQ(m_folder.read("demo/demo.dat"), dataFile) << c.what;
+        }
+        m_folder.write("demo/demo.dat", dataFile);
+    }
+    EXPECT_EQ(m_err.str(), "");
+}
+
+TEST_F(ActiveXCommandsTest, DamagedDataFileGivesAnEmptyToolboxAndIsLeftAlone)
+{
+    ASSERT_EQ(newProject().status, kExitOk);
+    ASSERT_EQ(insert("Morva Gauge", gauge()).status, kExitOk);
+    std::string damaged = m_folder.read("demo/demo.dat");
+    damaged.resize(damaged.size() / 2);
+    m_folder.write("demo/demo.dat", damaged);
+    const std::string path = WindowsPath(m_folder.path()) + "\\demo\\demo.dat";
+    const std::string message = "The project's control list " + path +
+                                " cannot be read; the toolbox starts without its ActiveX controls\n";
+    {
+        CliProject project(m_io, "test");
+        ASSERT_TRUE(open(project, emptyRegistry()));
+        EXPECT_EQ(m_err.str(), message);
+        EXPECT_EQ(project.Toolbox().GetCount(), 0u);
+        EXPECT_TRUE(project.Steps().ToolboxFileUnreadable());
+        const CClassItem* wrapper = project.Project().FindClass("CXAxGauge");
+        ASSERT_NE(wrapper, nullptr);
+        EXPECT_EQ(wrapper->m_pControlEntry, nullptr);
+    }
+    // Adding a control would save the list over the damaged file and lose its entries.
+    const CliRun refused = insert("Morva Gauge", gauge());
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_EQ(refused.err, message + "morva insert-activex: the project's control list " + path + " is damaged\n");
+    EXPECT_EQ(m_folder.read("demo/demo.dat"), damaged);
 }
 
 } // namespace

@@ -86,13 +86,16 @@ std::string AddSourceFiles(std::string_view projectText, const std::vector<std::
     std::string text(projectText);
     const std::string lineEnd = text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n" : "\n";
     for (const std::string& value : sourceValues) {
-        if (value.empty() || IsListed(text, value))
+        // A path with blanks is written in quotes, as the project file format has it.
+        const bool hasBlank = value.find_first_of(" \t") != std::string::npos;
+        const std::string written = hasBlank ? '"' + value + '"' : value;
+        if (value.empty() || IsListed(text, value) || IsListed(text, written))
             continue;
         const size_t at = InsertionPoint(text, ExtensionOf(value));
         if (at == std::string::npos)
             continue;
-        text.insert(at, "# Begin Source File" + lineEnd + lineEnd + "SOURCE=" + value + lineEnd + "# End Source File" +
-                            lineEnd);
+        text.insert(at, "# Begin Source File" + lineEnd + lineEnd + "SOURCE=" + written + lineEnd +
+                            "# End Source File" + lineEnd);
     }
     return text;
 }

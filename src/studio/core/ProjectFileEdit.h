@@ -10,8 +10,9 @@ namespace studio {
 // default filter lists its extension ("Source Files", "Header Files", "Resource Files"), as a
 // "# Begin Source File" block before the group's end, or before the end of the target when no
 // group takes it. `sourceValues` are the values as the project file writes them (".\form1.cpp").
-// A file already listed (compared ignoring case) is not added again. The text's own line ends
-// are kept. Returns the new text, or the old one when there was nothing to add.
+// A value with blanks is written in double quotes. A file already listed (compared ignoring
+// case, quoted or not) is not added again. The text's own line ends are kept. Returns the new
+// text, or the old one when there was nothing to add.
 std::string AddSourceFiles(std::string_view projectText, const std::vector<std::string>& sourceValues);
 
 // The value a project file in `projectFolder` writes for `path` (both in Windows form): ".\name"

@@ -295,7 +295,7 @@ void Studio::quit()
 
 std::string Studio::mainWindowCaption() const
 {
-    const std::string ide = m_version == "6.0" ? "Microsoft Visual C++" : "Microsoft Developer Studio";
+    const std::string ide = ideName();
     if (m_workspacePath.empty())
         return ide;
     std::string name = m_workspacePath.substr(m_workspacePath.find_last_of('\\') + 1);

@@ -80,11 +80,14 @@ public:
 
     // Named commands that later parts of the studio provide; replaces one of the same name.
     void setNamedCommand(const std::string& name, std::function<bool()> run);
+    void removeNamedCommand(const std::string& name) { m_commands.erase(name); }
     bool hasCommand(const std::string& name) const;
     const std::vector<AddInCommand>& addInCommands() const { return m_addInCommands; }
 
     // The text the main window's caption holds: the IDE's name, after the workspace's.
     std::string mainWindowCaption() const;
+    // The IDE's name alone, as the caption reads without a workspace.
+    std::string ideName() const { return m_version == "6.0" ? "Microsoft Visual C++" : "Microsoft Developer Studio"; }
     bool hasQuit() const { return m_quit; }
 
     void activateWindow(StudioWindow& window);

@@ -1,12 +1,12 @@
 #include "cli/CatalogueCommands.h"
-#include "cli/ControlCommands.h"
-#include "cli/FormCommands.h"
 #include "cli/CliCommand.h"
-#include "cli/InspectCommand.h"
+#include "cli/ControlCommands.h"
+#include "cli/ControlsCommand.h"
+#include "cli/FormCommands.h"
+#include "cli/InsertActiveXCommand.h"
 #include "cli/NewFormCommand.h"
 #include "cli/NewProjectCommand.h"
-#include "cli/ControlsCommand.h"
-#include "cli/InsertActiveXCommand.h"
+#include "cli/ProjectReportCommand.h"
 #include "cli/TypeLibCommand.h"
 
 namespace morva::cli {

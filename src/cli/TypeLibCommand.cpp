@@ -1,6 +1,7 @@
 #include "cli/TypeLibCommand.h"
 
 #include "activex/CToolControlEntry.h"
+#include "cli/JsonWriter.h"
 #include "platform/base/FileSystem.h"
 #include "platform/base/Guid.h"
 #include "platform/com/FolderTypeLibraryResolver.h"
@@ -8,7 +9,6 @@
 #include "platform/com/TypeInfo.h"
 #include "platform/com/TypeLibrary.h"
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -88,25 +88,7 @@ std::vector<Coclass> CoclassesOf(const platform::TypeLibrary& library)
 
 std::string JsonText(const std::string& text)
 {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-                out += escaped;
-            } else {
-                out += c; // ANSI bytes pass as they are
-            }
-        }
-    }
-    return out + "\"";
+    return JsonWriter::Quote(text);
 }
 
 std::string InterfaceFlags(const CXDispInterface& dispInterface)

@@ -2,7 +2,7 @@
 
 #include "model/CFormModel.h"
 #include "sourcemodel/CAFXParseEntry.h"
-#include "sourcemodel/CAccessSpecifierItem.h"
+#include "sourcemodel/CAccessSectionItem.h"
 #include "sourcemodel/CFunctionItem.h"
 #include "sourcemodel/CTempCreateItem.h"
 #include "sourcemodel/CVariableItem.h"

@@ -4,7 +4,6 @@
 #include "catalogue/ControlTypes.h"
 #include "model/CControlItem.h"
 #include "platform/base/FileSystem.h"
-#include "sourcemodel/BaseClassList.h"
 #include "sourcemodel/CClassItem.h"
 #include "sourcemodel/CClassParser.h"
 #include "sourcemodel/CParseProgressDlg.h"
@@ -124,9 +123,9 @@ void ProjectLoader::RunFinishingSteps()
 
 void ProjectLoader::MarkWindowClasses()
 {
+    // Root bases and the window-class flag come from the parser's walk of the base chains.
     m_parser.ResolveBaseClasses();
     for (const auto& item : m_project.GetClasses()) {
-        item->m_bIsWindowClass = !item->m_strRootBase.empty() && IsListedBaseClass(item->m_strRootBase);
         if (item->m_bIsWindowClass && !item->GetFormItem()) {
             CControlItem& own = item->InsertItem(0, NewOwnItem(*item));
             own.BuildPropertyList();

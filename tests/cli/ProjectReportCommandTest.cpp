@@ -12,7 +12,7 @@ namespace {
 
 using nlohmann::json;
 
-class InspectCommandTest : public ::testing::Test {
+class ProjectReportCommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -51,7 +51,7 @@ protected:
     std::string m_project; // the project folder in Windows form, with a closing backslash
 };
 
-TEST_F(InspectCommandTest, AFreshProjectShowsItsFilesClassesAndStartUpForm)
+TEST_F(ProjectReportCommandTest, AFreshProjectShowsItsFilesClassesAndStartUpForm)
 {
     const json model = InspectJson();
     EXPECT_EQ(model["project"], m_project + "test.dsp");
@@ -88,7 +88,7 @@ TEST_F(InspectCommandTest, AFreshProjectShowsItsFilesClassesAndStartUpForm)
     EXPECT_TRUE(model["menus"].empty());
 }
 
-TEST_F(InspectCommandTest, PropertyValuesAndMenusComeFromTheResourceScript)
+TEST_F(ProjectReportCommandTest, PropertyValuesAndMenusComeFromTheResourceScript)
 {
     // A changed caption in the form's string-table entry, with a non-ASCII byte, and a menu.
     std::ifstream in(m_folder.host("test/test.rc"), std::ios::binary);
@@ -117,7 +117,7 @@ TEST_F(InspectCommandTest, PropertyValuesAndMenusComeFromTheResourceScript)
     EXPECT_NE(text.out.find("counters nextControl 1000 nextResource 128\n"), std::string::npos);
 }
 
-TEST_F(InspectCommandTest, AMissingProjectOrBadArgumentsFail)
+TEST_F(ProjectReportCommandTest, AMissingProjectOrBadArgumentsFail)
 {
     const CliRun missing = Morva({"inspect", m_folder.path() + "/none.dsp"});
     EXPECT_EQ(missing.status, kExitFailure);

@@ -1,4 +1,4 @@
-#include "cli/InspectCommand.h"
+#include "cli/ProjectReportCommand.h"
 
 #include "catalogue/ControlTypes.h"
 #include "cli/CliProject.h"
